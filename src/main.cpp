@@ -1,7 +1,10 @@
 // Quillmar: the windowed program, or one of its command-line tools.
 #include "app/gui_main.h"
+#include "cli/command_line.h"
 
 int main(int argc, char** argv)
 {
+    if (const auto status = quillmar::cli::runTool(argc, argv))
+        return *status;
     return runGui(argc, argv);
 }

@@ -1,0 +1,13 @@
+#include "cli/tools.h"
+
+namespace quillmar::cli {
+
+const std::vector<Tool>& tools()
+{
+    static const std::vector<Tool> list = {
+        // {"rechne", runRechne},
+    };
+    return list;
+}
+
+} // namespace quillmar::cli
