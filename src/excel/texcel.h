@@ -1,0 +1,116 @@
+#pragma once
+// TExcel: the link component. It keeps one DDE conversation with the
+// spreadsheet program, sends macro commands and reads items. Every failure is
+// raised as ExcelError with the German text for the user.
+#include "excel/dde_transport.h"
+#include "excel/link_clock.h"
+#include "excel/registry_reader.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quillmar::excel {
+
+// What the link component needs from its surroundings.
+struct ExcelServices {
+    // Processes pending user-interface events (nothing in core tests).
+    std::function<void()> processEvents;
+    // Where LocateExcel looks up EXCEL.EXE.
+    std::shared_ptr<const RegistryReader> registry;
+    // Whether a program file exists (LocateExcel takes only an existing one).
+    std::function<bool(const std::string& path)> fileExists;
+    std::shared_ptr<Clock> clock;
+
+    // The real machine: no event processing, the system registry, the file
+    // system and the steady clock. Callers replace what they need to.
+    static ExcelServices system();
+};
+
+class TExcel final : private DdeListener {
+public:
+    using Notification = std::function<void(TExcel& sender)>;
+
+    // Time-out of a request transaction.
+    static constexpr int kRequestTimeoutMs = 10000;
+    // WaitReady gives up when Excel has not reported "Ready" for this long.
+    static constexpr std::chrono::milliseconds kReadyTimeLimit{30000};
+    // Pause between two polls of WaitReady.
+    static constexpr std::chrono::milliseconds kPollInterval{20};
+
+    // Missing services are filled from ExcelServices::system().
+    explicit TExcel(std::unique_ptr<DdeTransport> transport, ExcelServices services = ExcelServices::system());
+    // Closes the conversation (OnClose hears of it).
+    ~TExcel() override;
+    TExcel(const TExcel&) = delete;
+    TExcel& operator=(const TExcel&) = delete;
+
+    // The program launched when no server answers. Assigning closes the
+    // conversation and stores the value without its file extension.
+    const std::string& ExeName() const { return exeName_; }
+    void setExeName(const std::string& value);
+
+    // Number of commands after which Exec waits until Excel reports ready.
+    int WaitAfter() const { return waitAfter_; }
+    void setWaitAfter(int value) { waitAfter_ = value; }
+
+    const Notification& OnOpen() const { return onOpen_; }
+    void setOnOpen(Notification handler) { onOpen_ = std::move(handler); }
+    const Notification& OnClose() const { return onClose_; }
+    void setOnClose(Notification handler) { onClose_ = std::move(handler); }
+
+    bool Connected() const { return connected_; }
+    const std::string& MacroBookPath() const { return macroBookPath_; }
+    const std::string& MacroBookName() const { return macroBookName_; }
+    int CommandCount() const { return commandCount_; }
+
+    // Opens the conversation with EXCEL/System, starting Excel when needed.
+    void Connect();
+    void Disconnect();
+    // Takes EXCEL.EXE from the registry as ExeName when that file exists.
+    void LocateExcel();
+
+    // The answer to an item on the current topic, or "Excel antwortet nicht".
+    std::string Request(const std::string& item);
+    bool IsReady();
+    // Waits, processing events, until Excel reports ready; gives up with
+    // "Excel antwortet nicht" after kReadyTimeLimit or when the conversation is gone.
+    void WaitReady();
+    // Sends one macro command of at most 255 characters.
+    void Exec(const std::string& command);
+
+    void RunMacro(const std::string& name);
+    // Writes text (value, label or formula) into the cell of the active sheet.
+    void PutCell(int row, int column, const std::string& text);
+    // The value text of a cell on the sheet that holds Excel's selection.
+    std::string GetCell(int row, int column);
+    void OpenMacroBook(const std::string& path, bool hide);
+    void CloseMacroBook();
+    // Brings Excel's window to the front.
+    void RaiseWindow();
+    void RestoreWindow();
+
+private:
+    void conversationOpened() override;
+    void conversationClosed() override;
+
+    // Connects to service and topic, launching ExeName once when nobody answers.
+    bool openConversation(const std::string& service, const std::string& topic);
+    void processEvents();
+
+    std::unique_ptr<DdeTransport> transport_;
+    ExcelServices services_;
+
+    std::string exeName_ = "Excel";
+    int waitAfter_ = 500;
+    Notification onOpen_;
+    Notification onClose_;
+
+    bool connected_ = false;
+    std::string macroBookPath_;
+    std::string macroBookName_;
+    int commandCount_ = 0;
+};
+
+} // namespace quillmar::excel

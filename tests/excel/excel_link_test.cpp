@@ -1,0 +1,165 @@
+#include "excel/excel_link.h"
+#include "excel/reference_letters.h"
+#include "link_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace quillmar::excel {
+namespace {
+
+using testing::errorOf;
+using testing::ManualTimer;
+using Log = std::vector<std::string>;
+
+// The main window's link over fake transports: every component the factory
+// makes talks to a running Excel whose status the test sets.
+struct MainLinkRig {
+    MainLinkRig()
+        : link([this] {
+                   auto transport = std::make_unique<FakeTransport>();
+                   transport->serverRunning = true;
+                   transport->answer("Status", nextStatus);
+                   transports.push_back(transport.get());
+                   ExcelServices services;
+                   services.registry = std::make_shared<NoRegistry>();
+                   return std::make_unique<TExcel>(std::move(transport), services);
+               },
+               timer, messages)
+    {
+    }
+    FakeTransport& fake() { return *transports.back(); }
+
+    std::string nextStatus = "Ready";
+    std::vector<FakeTransport*> transports;  // the last one is alive
+    ManualTimer timer;
+    RecordingMessages messages;
+    ExcelLink link;
+};
+
+TEST(ExcelLinkPrepare, ConnectsAndStartsTheCloseWatch)
+{
+    MainLinkRig rig;
+    EXPECT_FALSE(rig.link.excel().Connected());  // never connected at creation
+
+    rig.link.PrepareExcel();
+    rig.link.PrepareExcel();
+
+    EXPECT_EQ(rig.transports.size(), 1u);
+    EXPECT_EQ(rig.fake().log, (Log{"connect EXCEL|System", "request Status @System", "request Status @System"}));
+    EXPECT_EQ(rig.timer.starts, 1);
+    EXPECT_EQ(rig.timer.lastInterval, std::chrono::milliseconds(1000));
+}
+
+TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
+{
+    const ReferenceLetters saved = referenceLetters();
+    setReferenceLetters(ReferenceLetters::forVersion(false));
+    MainLinkRig rig;
+    rig.link.excel().setExeName("C:\\OFFICE\\EXCEL.EXE");
+    rig.link.excel().setWaitAfter(3);
+    rig.link.PrepareExcel();
+    rig.timer.fire();
+    rig.link.excel().OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+
+    rig.fake().answer("Status", "Busy");
+    rig.link.PrepareExcel();
+
+    ASSERT_EQ(rig.transports.size(), 2u);
+    TExcel& fresh = rig.link.excel();
+    EXPECT_TRUE(fresh.Connected());
+    EXPECT_EQ(fresh.ExeName(), "Excel");
+    EXPECT_EQ(fresh.WaitAfter(), 500);
+    EXPECT_EQ(fresh.MacroBookName(), "");
+    EXPECT_EQ(referenceLetters(), ReferenceLetters::forVersion(false));
+    EXPECT_EQ(rig.timer.starts, 2);
+    // Dropping the old conversation is our doing, not Excel being closed.
+    EXPECT_TRUE(rig.messages.shown.empty());
+    setReferenceLetters(saved);
+}
+
+TEST(ExcelLinkPrepare, FailureToStartReachesTheCaller)
+{
+    MainLinkRig rig;
+    rig.link.excel();
+    rig.fake().serverRunning = false;
+
+    EXPECT_EQ(errorOf([&] { rig.link.PrepareExcel(); }), "Excel kann nicht gestartet werden.");
+    EXPECT_EQ(rig.timer.starts, 0);
+}
+
+TEST(ExcelLinkCloseWatch, ReportsEachClosingByExcelOnceAfterItIsArmed)
+{
+    MainLinkRig rig;
+    rig.link.PrepareExcel();
+    rig.fake().closeFromServer();  // within the first second: not armed yet
+    EXPECT_TRUE(rig.messages.shown.empty());
+
+    rig.link.PrepareExcel();
+    rig.timer.fire();
+    EXPECT_FALSE(rig.timer.running());
+    rig.fake().closeFromServer();
+    rig.fake().closeFromServer();  // already closed: no second closing
+    EXPECT_EQ(rig.messages.shown, Log{"Excel ist geschlossen worden!"});
+
+    rig.link.PrepareExcel();
+    rig.timer.fire();
+    rig.fake().closeFromServer();
+    EXPECT_EQ(rig.messages.shown.size(), 2u);
+}
+
+TEST(ExcelLinkSelection, SetsTheOffsetsFromTheFirstSelectedCell)
+{
+    MainLinkRig rig;
+    rig.link.PrepareExcel();
+    rig.fake().answer("SELECTION", "[Mappe1]Tabelle1!Z12S3:Z14S5");
+
+    rig.link.ReadSelection();
+
+    EXPECT_EQ(rig.link.RowOffset(), 11);
+    EXPECT_EQ(rig.link.ColOffset(), 2);
+}
+
+TEST(ExcelLinkSelection, AnswerWithoutCellIsAClearErrorAndZeroesTheOffsets)
+{
+    MainLinkRig rig;  // not connected: the answer is "Excel antwortet nicht"
+    rig.link.setOffsets(5, 6);
+
+    EXPECT_EQ(errorOf([&] { rig.link.ReadSelection(); }),
+              "Excel hat keine Zelle als Auswahl gemeldet, sondern: Excel antwortet nicht");
+    EXPECT_EQ(rig.link.RowOffset(), 0);
+    EXPECT_EQ(rig.link.ColOffset(), 0);
+}
+
+TEST(ExcelLinkClosing, ClosesTheMacroWorkbookWhenReadyAndStaysQuiet)
+{
+    auto rig = std::make_unique<MainLinkRig>();
+    rig->link.PrepareExcel();
+    rig->timer.fire();
+    rig->link.excel().OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig->fake().executed.clear();
+
+    rig->link.closeDown();
+
+    EXPECT_EQ(rig->fake().executed,
+              (Log{"[UNHIDE(\"makro.xls\")]", "[ACTIVATE(\"makro.xls\")]", "[CLOSE(FALSE)]"}));
+    rig->fake().closeFromServer();
+    EXPECT_TRUE(rig->messages.shown.empty());
+}
+
+TEST(ExcelLinkClosing, LeavesABusyExcelAlone)
+{
+    MainLinkRig rig;
+    rig.link.PrepareExcel();
+    rig.timer.fire();
+    rig.link.excel().OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.fake().executed.clear();
+    rig.fake().answer("Status", "Busy");
+
+    rig.link.closeDown();
+
+    EXPECT_TRUE(rig.fake().executed.empty());
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+} // namespace
+} // namespace quillmar::excel

@@ -1,0 +1,213 @@
+#include "excel/reference_letters.h"
+#include "link_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quillmar::excel {
+namespace {
+
+using testing::errorOf;
+using testing::LinkRig;
+using Log = std::vector<std::string>;
+
+TEST(TExcelRequest, AnswersOrSaysThatExcelDoesNotAnswer)
+{
+    LinkRig rig;
+    EXPECT_EQ(rig.excel->Request("Status"), "Excel antwortet nicht");  // no conversation
+
+    rig.connectReady();
+    rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z1S1");
+    const int roundsBefore = rig.eventRounds;
+    EXPECT_EQ(rig.excel->Request("Selection"), "[Mappe1]Tabelle1!Z1S1");
+    EXPECT_EQ(rig.eventRounds, roundsBefore + 1);
+    EXPECT_EQ(rig.fake->lastRequestTimeoutMs, 10000);
+    EXPECT_EQ(rig.excel->Request("Z9S9"), "Excel antwortet nicht");  // no data
+}
+
+TEST(TExcelRequest, IsReadyOnlyOnExactlyReady)
+{
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"Ready", true}, {"ready", false}, {"Busy", false}, {"Ready\r\n", false}};
+    for (const auto& [status, ready] : cases) {
+        LinkRig rig;
+        rig.connectReady();
+        rig.fake->answer("Status", status);
+        EXPECT_EQ(rig.excel->IsReady(), ready) << status;
+    }
+}
+
+TEST(TExcelWaitReady, PollsUntilReadyAndResetsTheCount)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->Exec("[HIDE()]");
+    rig.fake->answerSequence("Status", {"Busy", "Busy", "Ready"});
+
+    rig.excel->WaitReady();
+
+    EXPECT_EQ(std::count(rig.fake->log.begin(), rig.fake->log.end(), "request Status @System"), 3);
+    EXPECT_EQ(rig.excel->CommandCount(), 0);
+}
+
+TEST(TExcelWaitReady, GivesUpAfterThirtySeconds)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->answer("Status", "Busy");
+    const auto start = rig.clock->now();
+
+    EXPECT_EQ(errorOf([&] { rig.excel->WaitReady(); }), "Excel antwortet nicht");
+
+    const auto waited = rig.clock->now() - start;
+    EXPECT_GE(waited, std::chrono::seconds(30));
+    EXPECT_LT(waited, std::chrono::seconds(31));
+}
+
+TEST(TExcelWaitReady, GivesUpAtOnceWithoutConversation)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->closeFromServer();
+    const auto start = rig.clock->now();
+
+    EXPECT_EQ(errorOf([&] { rig.excel->WaitReady(); }), "Excel antwortet nicht");
+    EXPECT_EQ(rig.clock->now(), start);
+}
+
+TEST(TExcelExec, WaitsForReadyOnlyAtEveryWaitAfterthCommand)
+{
+    LinkRig rig;
+    rig.connectReady();
+    for (int i = 1; i <= 499; ++i)
+        rig.excel->Exec("[SELECT(\"Z" + std::to_string(i) + "S1\")]");
+    EXPECT_EQ(std::count(rig.fake->log.begin(), rig.fake->log.end(), "request Status @System"), 0);
+    EXPECT_EQ(rig.excel->CommandCount(), 499);
+
+    rig.fake->log.clear();
+    rig.excel->Exec("[SELECT(\"Z500S1\")]");
+    EXPECT_EQ(rig.fake->log, (Log{"request Status @System", "execute [SELECT(\"Z500S1\")]"}));
+    EXPECT_EQ(rig.excel->CommandCount(), 0);
+
+    rig.excel->setWaitAfter(2);
+    rig.fake->log.clear();
+    rig.excel->Exec("a");
+    rig.excel->Exec("b");
+    EXPECT_EQ(rig.fake->log, (Log{"execute a", "request Status @System", "execute b"}));
+}
+
+TEST(TExcelExec, RetriesOnceWithWaitingThenFails)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->refuseExecutes = 1;
+    rig.excel->Exec("[HIDE()]");
+    EXPECT_EQ(rig.fake->log, (Log{"execute [HIDE()] -> refused", "request Status @System", "execute+wait [HIDE()]"}));
+    EXPECT_EQ(rig.fake->executed, Log{"[HIDE()]"});
+
+    rig.fake->refuseExecutes = 2;
+    EXPECT_EQ(errorOf([&] { rig.excel->Exec("[HIDE()]"); }), "\"[HIDE()]\" Fehler ");
+}
+
+TEST(TExcelExec, RefusesWithoutConversationOrWhenTooLong)
+{
+    LinkRig rig;
+    EXPECT_EQ(errorOf([&] { rig.excel->Exec("[HIDE()]"); }), "Keine Verbindung zu Excel möglich");
+
+    rig.connectReady();
+    const std::string longest = "[FORMULA(\"" + std::string(235, 'x') + "\",\"Z1S1\")]";
+    ASSERT_EQ(longest.size(), 255u);
+    rig.excel->Exec(longest);
+    std::string umlauts;  // 255 characters, more bytes
+    for (int i = 0; i < 255; ++i)
+        umlauts += "ä";
+    rig.excel->Exec(umlauts);
+    EXPECT_EQ(rig.fake->executed.size(), 2u);
+
+    const int count = rig.excel->CommandCount();
+    const std::string message = errorOf([&] { rig.excel->Exec(longest + " "); });
+    EXPECT_EQ(message.rfind("Der Befehl an Excel ist länger als 255 Zeichen", 0), 0u) << message;
+    EXPECT_EQ(rig.fake->executed.size(), 2u);
+    EXPECT_EQ(rig.excel->CommandCount(), count);
+}
+
+TEST(TExcelCells, PutCellWritesWithTheProcessLetters)
+{
+    const ReferenceLetters saved = referenceLetters();
+    const std::vector<std::pair<bool, std::string>> cases = {
+        {true, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
+        {false, "[FORMULA(\"Eingabe:\",\"R3C2\")]"},
+    };
+    for (const auto& [excelXP, command] : cases) {
+        LinkRig rig;
+        rig.connectReady();
+        setReferenceLetters(ReferenceLetters::forVersion(excelXP));
+        rig.excel->PutCell(3, 2, "Eingabe:");
+        EXPECT_EQ(rig.fake->executed, Log{command});
+    }
+    setReferenceLetters(saved);
+}
+
+TEST(TExcelMacroBook, RunMacroNeedsTheOpenedWorkbook)
+{
+    LinkRig rig;
+    rig.connectReady();
+    EXPECT_EQ(errorOf([&] { rig.excel->RunMacro("eingabe"); }), "Makro kann nicht geöffnet werden");
+    EXPECT_TRUE(rig.fake->executed.empty());
+
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.excel->RunMacro("eingabe");
+    EXPECT_EQ(rig.fake->executed.back(), "[RUN(\"makro.xls!eingabe\";FALSE)]");
+}
+
+TEST(TExcelMacroBook, OpensOnceAndClosesTheOldOneFirst)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    EXPECT_EQ(rig.fake->executed, (Log{"[OPEN(\"C:\\Prog\\daten\\makro.xls\")]", "[HIDE()]"}));
+    EXPECT_EQ(rig.excel->MacroBookPath(), "C:\\Prog\\daten\\makro.xls");
+    EXPECT_EQ(rig.excel->MacroBookName(), "makro.xls");
+
+    rig.fake->executed.clear();
+    rig.excel->OpenMacroBook("/home/anna/quillmar/daten/makro.xls", false);
+    EXPECT_EQ(rig.fake->executed,
+              (Log{"[UNHIDE(\"makro.xls\")]", "[ACTIVATE(\"makro.xls\")]", "[CLOSE(FALSE)]",
+                   "[OPEN(\"/home/anna/quillmar/daten/makro.xls\")]"}));
+    EXPECT_EQ(rig.excel->MacroBookName(), "makro.xls");
+}
+
+TEST(TExcelMacroBook, CloseForgetsTheWorkbookAlsoWhenACommandFails)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.fake->refuseExecutes = 2;  // UNHIDE refused twice
+
+    EXPECT_EQ(errorOf([&] { rig.excel->CloseMacroBook(); }), "\"[UNHIDE(\"makro.xls\")]\" Fehler ");
+    EXPECT_EQ(rig.excel->MacroBookName(), "");
+    EXPECT_EQ(rig.excel->MacroBookPath(), "");
+
+    rig.fake->executed.clear();
+    rig.excel->CloseMacroBook();  // nothing left to close
+    EXPECT_TRUE(rig.fake->executed.empty());
+}
+
+TEST(TExcelWindow, RaiseAndRestoreResetTheCount)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->Exec("[New(1)]");
+    rig.excel->RaiseWindow();
+    EXPECT_EQ(rig.excel->CommandCount(), 0);
+    rig.excel->Exec("[New(1)]");
+    rig.excel->RestoreWindow();
+    EXPECT_EQ(rig.excel->CommandCount(), 0);
+    EXPECT_EQ(rig.fake->executed,
+              (Log{"[New(1)]", "[APP.MINIMIZE()]", "[APP.RESTORE()]", "[New(1)]", "[APP.RESTORE()]"}));
+}
+
+} // namespace
+} // namespace quillmar::excel

@@ -1,0 +1,75 @@
+#include "link_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace quillmar::excel {
+namespace {
+
+using testing::errorOf;
+using testing::LinkRig;
+using Log = std::vector<std::string>;
+
+// A connected link whose main-window handlers count what they hear.
+struct GetCellRig : LinkRig {
+    GetCellRig()
+    {
+        connectReady();
+        fake->sheetTopics = {"[Mappe1]Tabelle1"};
+        excel->setOnOpen([this](TExcel&) { ++opened; });
+        excel->setOnClose([this](TExcel&) { ++closed; });
+    }
+    int opened = 0;
+    int closed = 0;
+};
+
+TEST(TExcelGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
+{
+    GetCellRig rig;
+    rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z3S2");
+    rig.fake->answer("Z4S3", "12,5\r\n", "[Mappe1]Tabelle1");
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.fake->log.clear();
+
+    EXPECT_EQ(rig.excel->GetCell(4, 3), "12,5\r\n");
+
+    EXPECT_EQ(rig.fake->log, (Log{"request Selection @System", "connect Excel|[Mappe1]Tabelle1",
+                                  "request Z4S3 @[Mappe1]Tabelle1", "connect Excel|System"}));
+    EXPECT_EQ(rig.fake->topic(), "System");
+    EXPECT_TRUE(rig.excel->Connected());
+    EXPECT_EQ(rig.opened + rig.closed, 0);  // the switches stay inside the component
+
+    // The handlers are back, and the macro workbook is no longer remembered.
+    EXPECT_EQ(rig.excel->MacroBookName(), "");
+    rig.fake->executed.clear();
+    rig.excel->OpenMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    EXPECT_EQ(rig.fake->executed.front(), "[OPEN(\"C:\\Prog\\daten\\makro.xls\")]");
+    rig.fake->closeFromServer();
+    EXPECT_EQ(rig.closed, 1);
+}
+
+TEST(TExcelGetCell, WithoutSheetFailsAndStillReturnsToSystem)
+{
+    GetCellRig rig;  // "Selection" is unanswered: "Excel antwortet nicht"
+
+    EXPECT_EQ(errorOf([&] { rig.excel->GetCell(1, 1); }), "Tabelle ist nicht geöffnet");
+
+    EXPECT_EQ(rig.fake->log.back(), "connect Excel|System");
+    EXPECT_EQ(rig.fake->topic(), "System");
+    EXPECT_TRUE(rig.excel->Connected());
+    rig.fake->closeFromServer();
+    EXPECT_EQ(rig.closed, 1);
+}
+
+TEST(TExcelGetCell, UnknownSheetTopicGivesNoAnswerText)
+{
+    GetCellRig rig;
+    rig.fake->answer("Selection", "[Mappe2]Tabelle9!Z1S1");
+
+    EXPECT_EQ(rig.excel->GetCell(1, 1), "Excel antwortet nicht");
+
+    EXPECT_EQ(rig.fake->log.back(), "connect Excel|System");
+    EXPECT_TRUE(rig.excel->Connected());
+}
+
+} // namespace
+} // namespace quillmar::excel
