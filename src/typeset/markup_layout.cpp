@@ -1,0 +1,260 @@
+#include "typeset/markup_layout.h"
+
+#include "support/text.h"
+#include "typeset/symbol_font.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quillmar::typeset {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// The argument list of a command: from its "(" to the ")" that closes it,
+// parentheses inside counted. A two-part list is split at the first ";" that
+// stands directly inside the command's own parentheses.
+struct ArgumentList {
+    std::string_view first;
+    std::string_view second;
+    std::size_t next = 0; // where the text after the command goes on
+};
+
+ArgumentList readArguments(std::string_view text, std::size_t open, bool twoParts)
+{
+    int depth = 0;
+    std::size_t close = npos;
+    std::size_t semicolon = npos;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            if (--depth == 0) {
+                close = i;
+                break;
+            }
+        } else if (c == ';' && depth == 1 && semicolon == npos) {
+            semicolon = i;
+        }
+    }
+    // Without its closing ")" the list runs to the end of the text; nothing of
+    // the text is lost.
+    const std::size_t end = close == npos ? text.size() : close;
+    ArgumentList list;
+    list.next = close == npos ? text.size() : close + 1;
+    if (twoParts && semicolon != npos) {
+        list.first = text.substr(open + 1, semicolon - open - 1);
+        list.second = text.substr(semicolon + 1, end - semicolon - 1);
+    } else {
+        list.first = text.substr(open + 1, end - open - 1);
+    }
+    return list;
+}
+
+// Levels of numerator and denominator of a fraction or stack at a level. At
+// level 0 the two parts stand half a line above and below the line; above the
+// line the denominator keeps the fraction's level and the numerator goes two
+// levels up, below the line the numerator keeps it and the denominator goes two
+// levels down, so nested fractions never overlap their surroundings.
+struct FractionLevels {
+    int numerator;
+    int denominator;
+};
+
+FractionLevels fractionLevels(int level)
+{
+    if (level == 0)
+        return {1, -1};
+    if (level > 0)
+        return {level + 2, level};
+    return {level, level - 2};
+}
+
+bool takesArgumentList(char letter)
+{
+    return std::string_view("fzrwcvhtdu").find(letter) != npos;
+}
+
+class Layout {
+public:
+    Layout(DrawingSurface& surface, int y0)
+        : surface_(surface)
+        , baseName_(surface.fontName())
+        , baseSize_(surface.fontSize())
+        , h_(static_cast<unsigned short>(surface.textHeight("K") + 2))
+        , w_(static_cast<unsigned short>(surface.textWidth("K")))
+        , y0_(y0)
+    {
+    }
+
+    int draw(std::string_view text, int level, int pen);
+    void resetFont();
+
+private:
+    int top(int level) const { return y0_ - (level * h_) / 2; }
+    bool symbolFont() const { return isSymbolFontName(surface_.fontName()); }
+    int drawRun(int x, int y, std::string_view run);
+    int drawSymbol(int x, int y, char32_t code);
+    int drawCommand(char letter, const ArgumentList& args, int level, int pen);
+
+    DrawingSurface& surface_;
+    const std::string baseName_;
+    const int baseSize_;
+    const int h_;
+    const int w_;
+    const int y0_;
+};
+
+void Layout::resetFont()
+{
+    if (surface_.fontName() != baseName_)
+        surface_.setFontName(baseName_);
+    if (surface_.fontSize() != baseSize_)
+        surface_.setFontSize(baseSize_);
+}
+
+// Draws a run of text in the current font and gives its width. In the symbol font
+// the run is drawn (and measured) as the Unicode characters it stands for.
+int Layout::drawRun(int x, int y, std::string_view run)
+{
+    if (run.empty())
+        return 0;
+    if (symbolFont()) {
+        const std::string mapped = symbolTextToUnicode(run);
+        surface_.drawText(x, y, mapped);
+        return surface_.textWidth(mapped);
+    }
+    surface_.drawText(x, y, run);
+    return surface_.textWidth(run);
+}
+
+int Layout::drawSymbol(int x, int y, char32_t code)
+{
+    surface_.setFontName(std::string(kSymbolFontName));
+    const std::string glyph = symbolCharText(code);
+    surface_.drawText(x, y, glyph);
+    const int width = surface_.textWidth(glyph);
+    surface_.setFontName(baseName_);
+    return width;
+}
+
+int Layout::draw(std::string_view text, int level, int pen)
+{
+    // Every step consumes at least one character, so the loop always ends.
+    while (!text.empty()) {
+        const std::size_t backslash = text.find('\\');
+        if (backslash != 0) {
+            const bool more = backslash != npos;
+            const std::string_view run = more ? text.substr(0, backslash) : text;
+            // A symbol-font run followed by more markup stands 3 pixels higher.
+            const int raise = more && symbolFont() ? 3 : 0;
+            pen += drawRun(pen, top(level) - raise, run);
+            if (!more)
+                break;
+            text.remove_prefix(backslash);
+            continue;
+        }
+        if (text.size() < 2)
+            break; // a backslash that ends the text
+        const char letter = text[1];
+        if (letter == 'm') {
+            const int x = pen + w_ / 2;
+            const int y = y0_ + ((1 - level) * h_) / 2;
+            surface_.ellipse(x, y, x + 2, y + 2);
+            pen += w_;
+            text.remove_prefix(2);
+        } else if (letter == 'S' || letter == 'I') {
+            pen += drawSymbol(pen, top(level), letter == 'S' ? kSymbolCapitalSigma : kSymbolIntegral);
+            text.remove_prefix(2);
+        } else if (takesArgumentList(letter) && text.size() > 2 && text[2] == '(') {
+            const ArgumentList args = readArguments(text, 2, letter == 'f' || letter == 'z');
+            pen = drawCommand(letter, args, level, pen);
+            text.remove_prefix(args.next);
+        } else {
+            // No command: the backslash is dropped and the text after it read on.
+            text.remove_prefix(1);
+            continue;
+        }
+        // Size and font do not nest: every command ends with the base font.
+        resetFont();
+    }
+    return pen;
+}
+
+int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pen)
+{
+    const int small = (2 * baseSize_) / 3;
+    switch (letter) {
+    case 'f':
+    case 'z': {
+        const FractionLevels levels = fractionLevels(level);
+        const int endA = draw(args.first, levels.numerator, pen);
+        const int endB = draw(args.second, levels.denominator, pen);
+        const int end = std::max(endA, endB);
+        if (letter == 'f') {
+            const int barY = top(levels.denominator) + 1;
+            surface_.moveTo(pen, barY);
+            surface_.lineTo(end, barY);
+        }
+        return end;
+    }
+    case 'r': {
+        const int x2 = pen + drawSymbol(pen, top(level), kSymbolRadical);
+        const int x3 = draw(args.first, level, x2);
+        int lineX = x2;
+        int lineY = top(level);
+        if (level == 0) {
+            lineX = x2 - 2;
+            lineY = y0_;
+        } else if (level == -1) {
+            lineY = y0_ - (level * h_ - 1) / 2;
+        } else if (level == 1) {
+            lineY = y0_ - (level * h_ + 1) / 2;
+        }
+        surface_.moveTo(lineX, lineY);
+        surface_.lineTo(x3, lineY);
+        return x3;
+    }
+    case 'w': {
+        const int end = draw(args.first, level, pen + w_);
+        surface_.moveTo(pen, y0_);
+        surface_.lineTo(pen + w_ / 4, y0_ + h_);
+        surface_.lineTo(pen + w_ / 2, y0_ - h_ / 2);
+        surface_.lineTo(end, y0_ - h_ / 2);
+        return end;
+    }
+    case 'c':
+        surface_.setFontName(std::string(kSymbolFontName));
+        return draw(args.first, level, pen);
+    case 'v':
+        drawSymbol(pen, top(level) - (4 * h_) / 6, kSymbolArrowRight);
+        return draw(args.first, level, pen);
+    case 'h':
+    case 't':
+        surface_.setFontSize(small);
+        drawRun(pen, letter == 'h' ? top(level) - (4 * h_) / 6 : top(level) + h_, args.first);
+        return pen;
+    case 'd':
+        surface_.setFontSize(small);
+        return draw(args.first, level - 1, pen);
+    case 'u':
+        surface_.setFontSize(small);
+        return draw(args.first, level, pen);
+    default:
+        return pen;
+    }
+}
+
+} // namespace
+
+int drawMarkup(DrawingSurface& surface, std::string_view markup, int startX, int y0)
+{
+    const std::string bounded = text::left(markup, kMaxMarkupChars);
+    Layout layout(surface, y0);
+    const int end = layout.draw(bounded, 0, startX);
+    layout.resetFont();
+    return end;
+}
+
+} // namespace quillmar::typeset
