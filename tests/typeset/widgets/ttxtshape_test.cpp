@@ -1,0 +1,164 @@
+#include "typeset/widgets/qt_drawing_surface.h"
+#include "typeset/widgets/ttxtshape.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <gtest/gtest.h>
+
+namespace quillmar::typeset {
+namespace {
+
+QImage paint(Ttxtshape& shape)
+{
+    QImage image(shape.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    shape.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// The smallest rectangle holding every pixel that was painted.
+QRect paintedBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QFont arial()
+{
+    return QFont(QStringLiteral("Arial"), 10);
+}
+
+TEST(Ttxtshape, StartsWithThePublishedDefaults)
+{
+    Ttxtshape shape;
+    EXPECT_EQ(shape.text(), QStringLiteral("\\f(5\\mx;x\\u(2))"));
+    EXPECT_TRUE(shape.ShowText());
+    EXPECT_TRUE(shape.ShowRahmen());
+    EXPECT_EQ(shape.Shape(), sstline);
+    EXPECT_EQ(shape.Textposx(), 20);
+    EXPECT_EQ(shape.Textposy(), 20);
+    EXPECT_EQ(shape.size(), QSize(65, 65));
+    EXPECT_EQ(shape.tag(), 0);
+    EXPECT_EQ(shape.font().family(), QStringLiteral("Couier New"));
+}
+
+TEST(Ttxtshape, WithTagZeroTheWidthFollowsTheTextAfterPainting)
+{
+    Ttxtshape empty;
+    empty.setText(QString());
+    paint(empty);
+    EXPECT_EQ(empty.width(), 40); // both margins, nothing between
+
+    Ttxtshape shape;
+    shape.setFont(arial());
+    shape.setText(QStringLiteral("m\\d(0)"));
+    paint(shape);
+    const QFontMetrics big(arial());
+    QFont smallFont = arial();
+    smallFont.setPointSize(6);
+    const int textWidth = big.horizontalAdvance(QStringLiteral("m")) + QFontMetrics(smallFont).horizontalAdvance(QStringLiteral("0"));
+    EXPECT_EQ(shape.width(), 20 + 20 + textWidth);
+    EXPECT_EQ(shape.sizeHint().width(), shape.width());
+    EXPECT_EQ(shape.height(), 65);
+
+    Ttxtshape fixed;
+    fixed.setTag(2);
+    fixed.setText(QStringLiteral("a very long text that would not fit"));
+    paint(fixed);
+    EXPECT_EQ(fixed.width(), 65);
+}
+
+TEST(Ttxtshape, WithoutTextOnlyTheFrameIsDrawnAndTheWidthStays)
+{
+    Ttxtshape shape;
+    shape.setText(QStringLiteral("abcdefghijklmnop"));
+    shape.setShowText(false);
+    shape.setShape(ssthor);
+    const QImage image = paint(shape);
+    EXPECT_EQ(shape.width(), 65);
+    EXPECT_EQ(paintedBox(image), QRect(0, 32, 65, 1)); // the horizontal line alone
+
+    shape.setShowRahmen(false);
+    EXPECT_TRUE(paintedBox(paint(shape)).isNull());
+}
+
+TEST(Ttxtshape, CircleStandsCentredInTheSquareOfTheSmallerSide)
+{
+    Ttxtshape shape;
+    shape.resize(100, 40);
+    shape.setShowText(false);
+    shape.setShape(sstCircle);
+    EXPECT_EQ(paintedBox(paint(shape)), QRect(30, 0, 40, 40));
+
+    shape.setShape(sstRectangle);
+    EXPECT_EQ(paintedBox(paint(shape)), QRect(0, 0, 100, 40));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST(Ttxtshape, RepaintsOnlyWhenAValueChanges)
+{
+    QWidget window;
+    window.resize(300, 100);
+    auto* shape = new Ttxtshape(&window);
+    shape->setTag(2);
+    window.show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    shape->installEventFilter(&counter);
+
+    shape->setText(shape->text());
+    shape->setShowText(true);
+    shape->setShowRahmen(true);
+    shape->setTextposx(20);
+    shape->setTextposy(20);
+    shape->setShape(sstline);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+
+    shape->setText(QStringLiteral("x\\u(2)"));
+    QApplication::processEvents();
+    EXPECT_GE(counter.paints, 1);
+}
+
+TEST(QtDrawingSurface, SymbolFontIsDrawnWithAFontThatHasGreekLetters)
+{
+    QImage image(200, 50, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QtDrawingSurface surface(&painter, arial(), Qt::black);
+    surface.setFontName("SYMBOL");
+    EXPECT_EQ(surface.fontName(), "SYMBOL");
+
+    QFont symbol(QString::fromLatin1(kSymbolFontFamily), 10);
+    EXPECT_EQ(QFontInfo(symbol).family(), QString::fromLatin1(kSymbolFontFamily)) << "font not installed";
+    EXPECT_TRUE(QFontMetrics(symbol).inFont(QChar(0x03B1)));
+    EXPECT_TRUE(QFontMetrics(symbol).inFont(QChar(0x221A)));
+    EXPECT_EQ(surface.textWidth("αβχ"), QFontMetrics(symbol, &image).horizontalAdvance(QStringLiteral("αβχ")));
+
+    surface.drawText(0, 0, "αβχ");
+    painter.end();
+    EXPECT_FALSE(paintedBox(image).isNull());
+}
+
+} // namespace
+} // namespace quillmar::typeset
