@@ -1,11 +1,13 @@
 #include "cli/tools.h"
 
+#include "cli/rechne.h"
+
 namespace quillmar::cli {
 
 const std::vector<Tool>& tools()
 {
     static const std::vector<Tool> list = {
-        // {"rechne", runRechne},
+        {"rechne", runRechne},
     };
     return list;
 }

@@ -1,0 +1,84 @@
+#pragma once
+// A compiled definition: one body in postfix form (operands first, operators after
+// them) together with the fixed working storage for checking and running it.
+// Compiling and running allocate nothing.
+#include "support/real.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace quillmar {
+
+class fktliste;
+class Tfktzelle;
+
+struct ProgramEntry {
+    enum class Kind : std::uint8_t {
+        number,    // push number
+        operation, // apply code; code 27 calls cell
+        parameter, // push the argument of the current call
+        cell,      // push the value of the variable cell
+    };
+    Kind kind;
+    std::uint16_t code;
+    Tfktzelle* cell;
+    Real number;
+};
+
+class tfunktion {
+public:
+    static constexpr int kMaxProgram = 100;
+    static constexpr int kMaxOperators = 50;
+    static constexpr int kMaxValues = 50;
+    // Nested runs of other definitions (variables, stored functions) deeper than
+    // this fail, so a long chain can never exhaust the machine stack.
+    static constexpr int kMaxNesting = 1000;
+    // The longest body in bytes: 200 characters of up to four bytes each.
+    static constexpr std::size_t kMaxBodyBytes = 800;
+
+    explicit tfunktion(const fktliste& store);
+    tfunktion(const tfunktion&) = delete;
+    tfunktion& operator=(const tfunktion&) = delete;
+
+    // Compiles body against the store, with the parameter name of a function
+    // (empty otherwise) and the name being defined (empty for an expression).
+    // A body that refers to ownName shows the recursion message and fails.
+    bool compile(std::string_view body, std::string_view parameterName, std::string_view ownName);
+
+    // Runs the program with the argument bound to the parameter. On failure the
+    // result is 0. A run fails rather than recurse into itself (a cycle of
+    // definitions) or nest deeper than kMaxNesting.
+    bool run(Real argument, Real& result);
+
+    // Whether the program refers to cell, as a variable or as a called function.
+    bool references(const Tfktzelle* cell) const;
+
+    int programCount() const { return programCount_; }
+
+private:
+    struct PendingOperator {
+        std::uint16_t code;
+        Tfktzelle* cell;
+    };
+
+    bool run(Real argument, Real& result, int depth);
+    bool check(std::string_view ownName);
+    bool readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code, Tfktzelle*& called) const;
+    void readOperand(std::string_view text, std::size_t& pos, std::string_view parameterName);
+    void applyOperator(std::uint16_t code, Tfktzelle* called);
+    void closeGroup();
+    void pushOperator(std::uint16_t code, Tfktzelle* cell);
+    void append(const ProgramEntry& entry);
+
+    const fktliste& store_;
+    ProgramEntry program_[kMaxProgram];
+    PendingOperator operators_[kMaxOperators];
+    Real values_[kMaxValues];
+    std::uint16_t programCount_ = 0;
+    std::int16_t operatorDepth_ = 0;
+    bool success_ = false;
+    bool running_ = false;
+};
+
+} // namespace quillmar

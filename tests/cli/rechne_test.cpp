@@ -1,0 +1,90 @@
+// The command-line tool `quillmar rechne`, called directly and through the program.
+#include "cli/rechne.h"
+#include "engine/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun rechne(const std::string& input, std::vector<std::string> args = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = quillmar::cli::runRechne(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(Rechne, AnswersEveryLineWithOneLine)
+{
+    const ToolRun run = rechne("x = 6*(3*5-4)\n"
+                           "x=\n"
+                           "; Kommentar\n"
+                           "\n"
+                           "f(u)=2*u^2\r\n"
+                           "f(2) + x =\n"
+                           "1/0=\n"
+                           "\tx*1,5=\n"
+                           "x=x+1\n"
+                           "ohne Gleichheitszeichen");
+    EXPECT_EQ(run.status, 0);
+    const auto value = [](quillmar::Real v) { return quillmar::formatNumber("0.000", v) + "\n"; };
+    EXPECT_EQ(run.out, "\n" + value(66) + "\n\n\n" + value(74) + "ungültiger Ausdruck\n" + value(99)
+                           + "ungültiger Ausdruck\nungültiger Ausdruck\n");
+    EXPECT_EQ(run.err, "Rekursive Definitionen nicht erlaubt!\n");
+}
+
+TEST(Rechne, FormatsWithTheGivenPattern)
+{
+    const ToolRun run = rechne("2/3=\n", {"--format", "0.00"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, quillmar::formatNumber("0.00", 2.0L / 3) + "\n");
+}
+
+TEST(Rechne, RefusesUnknownArguments)
+{
+    for (const auto& args : {std::vector<std::string>{"--format"}, std::vector<std::string>{"--hilfe"}}) {
+        const ToolRun run = rechne("1=\n", args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("Aufruf: quillmar rechne"), std::string::npos);
+    }
+}
+
+TEST(Rechne, RunsThroughTheProgram)
+{
+    const char* dataDir = std::getenv("QUILLMAR_DATA_DIR");
+    ASSERT_NE(dataDir, nullptr);
+    const std::filesystem::path program = std::filesystem::path(dataDir) / "quillmar";
+    ASSERT_TRUE(std::filesystem::exists(program)) << program;
+
+    const std::filesystem::path input = std::filesystem::temp_directory_path() / "quillmar_rechne_test.txt";
+    std::ofstream(input, std::ios::binary) << "a=2\nA^10=\nb=\n";
+    const std::string command = program.string() + " rechne < " + input.string() + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    std::array<char, 256> buffer{};
+    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+        output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    std::filesystem::remove(input);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(output, "\n" + quillmar::formatNumber("0.000", 1024) + "\nungültiger Ausdruck\n");
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A store with recorded messages and helpers that check the contract of
+// zeileauswerten on every call.
+#include "engine/fktliste.h"
+#include "engine/zeileauswerten.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace quillmar::testing {
+
+class Evaluator : public ::testing::Test {
+protected:
+    // A definition must be accepted and empty the line.
+    void define(const std::string& text)
+    {
+        std::string line = text;
+        Real result = kUntouched;
+        ASSERT_TRUE(zeileauswerten(store, line, result)) << text;
+        EXPECT_EQ(line, "") << text;
+        EXPECT_EQ(result, kUntouched) << text;
+    }
+
+    // A refused line must leave line and result as they were.
+    void refuse(const std::string& text)
+    {
+        std::string line = text;
+        Real result = kUntouched;
+        EXPECT_FALSE(zeileauswerten(store, line, result)) << text;
+        EXPECT_EQ(line, text);
+        EXPECT_EQ(result, kUntouched) << text;
+    }
+
+    // The value of an expression line, or nothing when it is refused (then line
+    // and result must be unchanged). A computed line is never left empty.
+    std::optional<Real> compute(const std::string& text)
+    {
+        std::string line = text;
+        Real result = kUntouched;
+        if (!zeileauswerten(store, line, result)) {
+            EXPECT_EQ(line, text);
+            EXPECT_EQ(result, kUntouched) << text;
+            return std::nullopt;
+        }
+        EXPECT_FALSE(line.empty()) << text;
+        return result;
+    }
+
+    static constexpr Real kUntouched = -12345.678L;
+    RecordingMessages messages;
+    fktliste store{messages};
+};
+
+} // namespace quillmar::testing
