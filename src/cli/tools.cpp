@@ -1,5 +1,6 @@
 #include "cli/tools.h"
 
+#include "cli/export_tool.h"
 #include "cli/rechne.h"
 
 namespace quillmar::cli {
@@ -8,6 +9,7 @@ const std::vector<Tool>& tools()
 {
     static const std::vector<Tool> list = {
         {"rechne", runRechne},
+        {"exportieren", runExportieren},
     };
     return list;
 }
