@@ -39,7 +39,11 @@ void ExcelLink::PrepareExcel()
     // Dropping our own conversation is not Excel being closed.
     excel_->setOnClose(nullptr);
     closeWatch_.stop();
-    excel_.reset();
+    // The old component may still be running a command further up the call
+    // stack (this can be a user command started while it processed events), so
+    // it is closed now but freed only with the link; its remaining commands fail.
+    excel_->Disconnect();
+    retired_.push_back(std::move(excel_));
     excel_ = factory_();
     connectAndWatch();
 }

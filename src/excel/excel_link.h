@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace quillmar::excel {
 
@@ -55,6 +56,8 @@ private:
     Factory factory_;
     OneShotTimer& closeWatch_;
     Messages& messages_;
+    // Replaced components, closed; kept until the link goes (see PrepareExcel).
+    std::vector<std::unique_ptr<TExcel>> retired_;
     std::unique_ptr<TExcel> excel_;
     int rowOffset_ = 0;
     int colOffset_ = 0;

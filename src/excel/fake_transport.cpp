@@ -1,5 +1,6 @@
 #include "excel/fake_transport.h"
 
+#include "excel/commands.h"
 #include "support/text.h"
 
 namespace quillmar::excel {
@@ -29,7 +30,7 @@ void FakeTransport::closeFromServer()
 
 bool FakeTransport::knowsTopic(const std::string& topic) const
 {
-    if (text::equalsNoCase(topic, "System"))
+    if (text::equalsNoCase(topic, commands::kSystemTopic))
         return true;
     for (const auto& known : sheetTopics)
         if (text::equalsNoCase(topic, known))
@@ -46,7 +47,7 @@ bool FakeTransport::connect(const std::string& service, const std::string& topic
     service_ = service;
     topic_ = topic;
     std::string entry = "connect " + service + "|" + topic;
-    bool answered = serverRunning && text::equalsNoCase(service, "EXCEL") && knowsTopic(topic);
+    bool answered = serverRunning && text::equalsNoCase(service, commands::kService) && knowsTopic(topic);
     if (answered && refuseConnects > 0) {
         --refuseConnects;
         answered = false;

@@ -13,7 +13,11 @@ ReferenceLetters& processLetters()
 
 std::string ReferenceLetters::absolute(int rowNumber, int columnNumber) const
 {
-    return row + std::to_string(rowNumber) + column + std::to_string(columnNumber);
+    std::string reference(1, row);
+    reference += std::to_string(rowNumber);
+    reference += column;
+    reference += std::to_string(columnNumber);
+    return reference;
 }
 
 ReferenceLetters referenceLetters()

@@ -38,31 +38,20 @@ std::string fileNamePart(const std::string& path)
 
 } // namespace
 
-ExcelServices ExcelServices::system()
-{
-    ExcelServices s;
-    s.processEvents = [] {};
-    s.registry = systemRegistry();
-    s.fileExists = [](const std::string& path) {
-        std::error_code ec;
-        return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
-    };
-    s.clock = std::make_shared<SteadyClock>();
-    return s;
-}
-
 TExcel::TExcel(std::unique_ptr<DdeTransport> transport, ExcelServices services)
     : transport_(std::move(transport)), services_(std::move(services))
 {
-    ExcelServices defaults = ExcelServices::system();
     if (!services_.processEvents)
-        services_.processEvents = defaults.processEvents;
+        services_.processEvents = [] {};
     if (!services_.registry)
-        services_.registry = defaults.registry;
+        services_.registry = systemRegistry();
     if (!services_.fileExists)
-        services_.fileExists = defaults.fileExists;
+        services_.fileExists = [](const std::string& path) {
+            std::error_code ec;
+            return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
+        };
     if (!services_.clock)
-        services_.clock = defaults.clock;
+        services_.clock = std::make_shared<SteadyClock>();
     transport_->setListener(this);
 }
 

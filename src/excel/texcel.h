@@ -22,10 +22,6 @@ struct ExcelServices {
     // Whether a program file exists (LocateExcel takes only an existing one).
     std::function<bool(const std::string& path)> fileExists;
     std::shared_ptr<Clock> clock;
-
-    // The real machine: no event processing, the system registry, the file
-    // system and the steady clock. Callers replace what they need to.
-    static ExcelServices system();
 };
 
 class TExcel final : private DdeListener {
@@ -39,8 +35,9 @@ public:
     // Pause between two polls of WaitReady.
     static constexpr std::chrono::milliseconds kPollInterval{20};
 
-    // Missing services are filled from ExcelServices::system().
-    explicit TExcel(std::unique_ptr<DdeTransport> transport, ExcelServices services = ExcelServices::system());
+    // A service left empty is the real machine's: no event processing, the
+    // system registry, the file system, the steady clock.
+    explicit TExcel(std::unique_ptr<DdeTransport> transport, ExcelServices services = {});
     // Closes the conversation (OnClose hears of it).
     ~TExcel() override;
     TExcel(const TExcel&) = delete;

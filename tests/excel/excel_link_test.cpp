@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quillmar::excel {
 namespace {
 
@@ -21,6 +23,10 @@ struct MainLinkRig {
                    transport->answer("Status", nextStatus);
                    transports.push_back(transport.get());
                    ExcelServices services;
+                   services.processEvents = [this] {
+                       if (onEvents)
+                           std::exchange(onEvents, nullptr)();
+                   };
                    services.registry = std::make_shared<NoRegistry>();
                    return std::make_unique<TExcel>(std::move(transport), services);
                },
@@ -30,6 +36,7 @@ struct MainLinkRig {
     FakeTransport& fake() { return *transports.back(); }
 
     std::string nextStatus = "Ready";
+    std::function<void()> onEvents;  // runs once, at the next event processing
     std::vector<FakeTransport*> transports;  // the last one is alive
     ManualTimer timer;
     RecordingMessages messages;
@@ -75,6 +82,24 @@ TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
     // Dropping the old conversation is our doing, not Excel being closed.
     EXPECT_TRUE(rig.messages.shown.empty());
     setReferenceLetters(saved);
+}
+
+TEST(ExcelLinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
+{
+    MainLinkRig rig;
+    rig.link.PrepareExcel();
+    TExcel& running = rig.link.excel();
+    // While the command processes events, the user starts Excel anew and Excel is busy.
+    rig.onEvents = [&] {
+        rig.fake().answer("Status", "Busy");
+        rig.link.PrepareExcel();
+    };
+
+    EXPECT_EQ(errorOf([&] { running.PutCell(1, 1, "Eingabe:"); }), "Excel antwortet nicht");
+
+    EXPECT_NE(&rig.link.excel(), &running);
+    EXPECT_TRUE(rig.link.excel().Connected());
+    EXPECT_EQ(errorOf([&] { running.PutCell(1, 1, "Eingabe:"); }), "Keine Verbindung zu Excel möglich");
 }
 
 TEST(ExcelLinkPrepare, FailureToStartReachesTheCaller)
