@@ -15,6 +15,21 @@ std::string join(std::initializer_list<std::string_view> parts)
     return out;
 }
 
+// A string argument of a macro command: in double quotes, an inner double quote
+// doubled. So the cell receives exactly the text, and a text can never end the
+// argument early and smuggle in a command of its own.
+std::string literal(std::string_view value)
+{
+    std::string out = "\"";
+    for (const char c : value) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    out += '"';
+    return out;
+}
+
 } // namespace
 
 std::string cellItem(int row, int column)
@@ -24,32 +39,32 @@ std::string cellItem(int row, int column)
 
 std::string open(std::string_view path)
 {
-    return join({"[OPEN(\"", path, "\")]"});
+    return join({"[OPEN(", literal(path), ")]"});
 }
 
 std::string unhide(std::string_view workbookName)
 {
-    return join({"[UNHIDE(\"", workbookName, "\")]"});
+    return join({"[UNHIDE(", literal(workbookName), ")]"});
 }
 
 std::string activate(std::string_view workbookName)
 {
-    return join({"[ACTIVATE(\"", workbookName, "\")]"});
+    return join({"[ACTIVATE(", literal(workbookName), ")]"});
 }
 
 std::string run(std::string_view workbookName, std::string_view macro)
 {
-    return join({"[RUN(\"", workbookName, "!", macro, "\";FALSE)]"});
+    return join({"[RUN(", literal(join({workbookName, "!", macro})), ";FALSE)]"});
 }
 
 std::string formula(std::string_view text, std::string_view reference)
 {
-    return join({"[FORMULA(\"", text, "\",\"", reference, "\")]"});
+    return join({"[FORMULA(", literal(text), ",", literal(reference), ")]"});
 }
 
 std::string select(std::string_view reference)
 {
-    return join({"[SELECT(\"", reference, "\")]"});
+    return join({"[SELECT(", literal(reference), ")]"});
 }
 
 } // namespace quillmar::excel::commands

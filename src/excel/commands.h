@@ -1,6 +1,7 @@
 #pragma once
 // Every item and macro command the program sends to the spreadsheet program.
-// A command is built as text; values are inserted unchanged (no quoting).
+// A command is built as text. String arguments stand in double quotes; a double
+// quote inside a value is doubled, everything else is inserted unchanged.
 #include <string>
 #include <string_view>
 

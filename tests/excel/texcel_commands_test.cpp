@@ -149,6 +149,16 @@ TEST(TExcelCells, PutCellWritesWithTheProcessLetters)
     setReferenceLetters(saved);
 }
 
+TEST(TExcelCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->PutCell(1, 1, "Länge \"l\"");
+    rig.excel->PutCell(1, 2, "x\")][QUIT()][FORMULA(\"");
+    EXPECT_EQ(rig.fake->executed, (Log{"[FORMULA(\"Länge \"\"l\"\"\",\"Z1S1\")]",
+                                       "[FORMULA(\"x\"\")][QUIT()][FORMULA(\"\"\",\"Z1S2\")]"}));
+}
+
 TEST(TExcelMacroBook, RunMacroNeedsTheOpenedWorkbook)
 {
     LinkRig rig;
