@@ -1,23 +1,68 @@
 #include "app/gui_main.h"
 
+#include "app/quillmar_application.h"
+#include "app/texts.h"
 #include "app/tmainform.h"
+#include "settings/data_folder.h"
+#include "support/widgets/box_messages.h"
 
-#include <QApplication>
 #include <QTimer>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace quillmar;
+using namespace quillmar::app;
 
 int runGui(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmar"));
+    BoxMessages messages;
+    QuillmarApplication application(argc, argv, messages);
 
+    // 1. The application's title.
+    QApplication::setApplicationName(texts::q(texts::kApplicationTitle));
+    QApplication::setApplicationDisplayName(texts::q(texts::kApplicationTitle));
+    installGermanTranslation(application);
+
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const auto data = settings::chooseDataFolder(
+        args, std::filesystem::path(QApplication::applicationDirPath().toStdString()));
+    if (!data.error.empty()) {
+        messages.show(data.error);
+        return 2;
+    }
     QString screenshotPath;
-    const QStringList args = QApplication::arguments();
-    const int shot = args.indexOf(QStringLiteral("--screenshot"));
-    if (shot >= 0 && shot + 1 < args.size())
-        screenshotPath = args.at(shot + 1);
+    const QStringList arguments = QApplication::arguments();
+    if (const int shot = arguments.indexOf(texts::q(texts::kScreenshotOption)); shot >= 0 && shot + 1 < arguments.size())
+        screenshotPath = arguments.at(shot + 1);
 
-    Tmainform mainForm;
-    mainForm.show();
+    // 2. The data module.
+
+    // 3. The main window with its initial values.
+    Tmainform mainForm(data.prefix, messages);
+
+    // 4. The long-lived dialogs and windows, in this order: number format dialog,
+    //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first
+    //    page), conversion window (second page), the editor's fill dialog, the collection
+    //    editor (third page), the version dialog, "Neue Umrechnungstabelle", the search dialog.
+    mainForm.createOptionDialogs();
+    mainForm.createVersionDialog();
+
+    if (!screenshotPath.isEmpty()) {
+        // Nobody is there to answer: a question on the way (the Excel version on a first
+        // start, say) is closed as it comes, taking what it shows.
+        auto* answerer = new QTimer(&mainForm);
+        QObject::connect(answerer, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        answerer->start(200);
+    }
+
+    // 5. The settings file.
+    mainForm.readSettingsFile();
+    mainForm.showAsRead();
 
     if (!screenshotPath.isEmpty()) {
         // Without a display ./run takes a picture of the main window and ends.
@@ -26,5 +71,6 @@ int runGui(int argc, char** argv)
             QApplication::quit();
         });
     }
+    // 6. The event loop, until the main window closes.
     return QApplication::exec();
 }

@@ -1,16 +1,351 @@
 #include "app/tmainform.h"
 
-#include <QTabWidget>
-#include <QWidget>
+#include "app/texts.h"
+#include "app/toptionendlg.h"
+#include "app/tversiondlg.h"
+#include "settings/texts.h"
+#include "support/file_io.h"
 
-Tmainform::Tmainform(QWidget* parent)
-    : QMainWindow(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace quillmar::app {
+
+namespace {
+
+QStringList captions(const auto& list)
 {
-    setWindowTitle(QStringLiteral("Quillmar Formelsammlung für Excel"));
-    PageControl1 = new QTabWidget(this);
-    PageControl1->addTab(new QWidget, QStringLiteral("Formelsammlung"));
-    PageControl1->addTab(new QWidget, QStringLiteral("Umrechnungen"));
-    PageControl1->addTab(new QWidget, QStringLiteral("Formelsammlung bearbeiten"));
-    setCentralWidget(PageControl1);
-    resize(800, 600);
+    QStringList out;
+    for (const char* item : list)
+        out << texts::q(item);
+    return out;
 }
+
+} // namespace
+
+Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, QWidget* parent)
+    : QMainWindow(parent)
+    , dataPrefix_(std::move(dataPrefix))
+    , messages_(messages)
+{
+    setObjectName(QStringLiteral("mainform"));
+    setWindowTitle(texts::q(texts::kMainCaption));
+    createPages();
+    createActions();
+    createMenus();
+    createToolBars();
+    setFormulaMode(true);
+    resize(960, 680);
+}
+
+Tmainform::~Tmainform()
+{
+    // Docked windows belong to their own owners; they must not outlive us as children.
+    for (auto& d : docked_) {
+        if (d.window)
+            QObject::disconnect(d.window, nullptr, this, nullptr);
+    }
+}
+
+// ---------------------------------------------------------------- pages
+
+void Tmainform::createPages()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setDocumentMode(true);
+    const char* titles[] = {texts::kPageFormulas, texts::kPageConversions, texts::kPageEditor};
+    for (std::size_t i = 0; i < docked_.size(); ++i) {
+        auto& d = docked_[i];
+        d.page = new QWidget;
+        auto* layout = new QVBoxLayout(d.page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        d.placeholder = new QLabel(texts::q(texts::kPageWaiting));
+        d.placeholder->setAlignment(Qt::AlignCenter);
+        d.placeholder->setEnabled(false);
+        layout->addWidget(d.placeholder);
+        PageControl1->addTab(d.page, texts::q(titles[i]));
+    }
+    setCentralWidget(PageControl1);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &Tmainform::pageChanged);
+}
+
+void Tmainform::pageChanged(int index)
+{
+    // Tool bars and menus follow the page that is being left.
+    const int left = currentPage_;
+    currentPage_ = index;
+    if (left == static_cast<int>(Page::Umrechnungen))
+        setFormulaMode(true);
+    else if (left == static_cast<int>(Page::Formelsammlung))
+        setFormulaMode(false);
+    updateCommands();
+}
+
+void Tmainform::setFormulaMode(bool formulaMode)
+{
+    formulaMode_ = formulaMode;
+    formulaMenu_->menuAction()->setEnabled(formulaMode);
+    conversionMenu_->menuAction()->setEnabled(!formulaMode);
+    formulaBar_->setVisible(formulaMode);
+    conversionBar_->setVisible(!formulaMode);
+    updateCommands();
+}
+
+void Tmainform::dockPage(Page page, QWidget* window, PageCommands* commands)
+{
+    auto& d = docked_[static_cast<std::size_t>(page)];
+    if (d.window && d.window != window)
+        undockPage(page);
+    d.window = window;
+    d.commands = commands;
+    if (window) {
+        d.placeholder->hide();
+        window->setParent(d.page, Qt::Widget);
+        d.page->layout()->addWidget(window);
+        window->show();
+        connect(window, &QObject::destroyed, this, [this, page] {
+            auto& gone = docked_[static_cast<std::size_t>(page)];
+            gone.commands = nullptr;
+            gone.placeholder->show();
+            updateCommands();
+        });
+    }
+    updateCommands();
+}
+
+void Tmainform::undockPage(Page page)
+{
+    auto& d = docked_[static_cast<std::size_t>(page)];
+    d.commands = nullptr;
+    if (QWidget* window = d.window) {
+        QObject::disconnect(window, &QObject::destroyed, this, nullptr);
+        d.page->layout()->removeWidget(window);
+        window->hide();
+        window->setParent(nullptr);
+    }
+    d.window = nullptr;
+    d.placeholder->show();
+    updateCommands();
+}
+
+QWidget* Tmainform::dockedWindow(Page page) const { return docked_[static_cast<std::size_t>(page)].window; }
+
+PageCommands* Tmainform::commandsOf(Page page) const
+{
+    const auto& d = docked_[static_cast<std::size_t>(page)];
+    return d.window ? d.commands : nullptr;
+}
+
+void Tmainform::commandsChanged() { updateCommands(); }
+
+void Tmainform::refreshFormulaPage()
+{
+    if (PageCommands* commands = commandsOf(Page::Formelsammlung); commands && commands->offers(PageCommand::Refill))
+        runGuarded([commands] { commands->run(PageCommand::Refill); });
+}
+
+void Tmainform::updateCommands()
+{
+    if (!formulaMenu_)
+        return;
+    for (QAction* a : formulaActions_)
+        a->setEnabled(formulaMode_);
+    for (QAction* a : conversionActions_)
+        a->setEnabled(!formulaMode_);
+    // A forwarded command runs only when its window is docked and can run it now.
+    for (const Forwarded& f : forwarded_) {
+        const PageCommands* commands = commandsOf(f.page);
+        if (!commands || !commands->offers(f.command))
+            f.action->setEnabled(false);
+    }
+}
+
+void Tmainform::runPageCommand(Page page, PageCommand command)
+{
+    PageCommands* commands = commandsOf(page);
+    if (!commands || !commands->offers(command))
+        return;
+    runGuarded([commands, command] { commands->run(command); });
+    updateCommands();
+}
+
+void Tmainform::runGuarded(const std::function<void()>& command)
+{
+    // Errors of the spreadsheet link carry their German text; the command ends there,
+    // and what it has already done stays done.
+    try {
+        command();
+    } catch (const std::exception& e) {
+        messages_.show(e.what());
+    }
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void Tmainform::createOptionDialogs()
+{
+    if (!conversionOptions_) {
+        conversionOptions_ = new Toptionendlg(texts::q(texts::kConversionOptionsCaption),
+                                              captions(texts::kConversionTargets), captions(texts::kConversionContents),
+                                              this);
+        connect(conversionOptions_, &Toptionendlg::helpRequested, this, &Tmainform::openHelp);
+    }
+    if (!formulaOptions_) {
+        formulaOptions_ = new Toptionendlg(texts::q(texts::kFormulaOptionsCaption), captions(texts::kFormulaTargets),
+                                           captions(texts::kFormulaContents), this);
+        connect(formulaOptions_, &Toptionendlg::helpRequested, this, &Tmainform::openHelp);
+    }
+}
+
+void Tmainform::createVersionDialog()
+{
+    if (!versionDialog_)
+        versionDialog_ = new Tversiondlg(this);
+}
+
+void Tmainform::formulaProperties()
+{
+    createOptionDialogs();
+    if (formulaOptions_->execute(options_.FormulaTarget, options_.FormulaContent)) {
+        options_.FormulaTarget = formulaOptions_->target();
+        options_.FormulaContent = formulaOptions_->content();
+    }
+}
+
+void Tmainform::conversionProperties()
+{
+    createOptionDialogs();
+    if (conversionOptions_->execute(options_.ConversionTarget, options_.ConversionContent)) {
+        options_.ConversionTarget = conversionOptions_->target();
+        options_.ConversionContent = conversionOptions_->content();
+    }
+}
+
+void Tmainform::askExcelVersion()
+{
+    createVersionDialog();
+    options_.ExcelXP = versionDialog_->ask(options_.ExcelXP);
+    writeSettingsFile();
+}
+
+// ---------------------------------------------------------------- settings file
+
+std::filesystem::path Tmainform::settingsPath() const
+{
+    return fileio::resolveNoCase(dataPrefix_ / settings::texts::kFileName);
+}
+
+void Tmainform::readSettingsFile()
+{
+    const auto result = settings::readSettings(fileio::readAll(settingsPath()));
+    switch (result.outcome) {
+    case settings::ReadOutcome::WrongIdentification:
+        messages_.show(std::string(settings::texts::kCannotLoad));
+        return;
+    case settings::ReadOutcome::Complete:
+        applyWindowRecord(result);
+        settings::applyOptions(result, options_);
+        return;
+    case settings::ReadOutcome::Faulty:
+        // What was read before the fault stays; the Excel version is asked for. The
+        // window is placed after the questions, since showing them gives the still
+        // hidden window its frame.
+        createVersionDialog();
+        options_.ExcelXP = versionDialog_->ask(false);
+        messages_.show(std::string(settings::texts::kFaulty));
+        applyWindowRecord(result);
+        settings::applyOptions(result, options_);
+        return;
+    }
+}
+
+void Tmainform::applyWindowRecord(const settings::ReadResult& r)
+{
+    if (!r.state)
+        return;
+    if (*r.state == settings::WindowState::Normal) {
+        if (r.width)
+            resize(*r.width, height());
+        if (r.height)
+            resize(width(), *r.height);
+        if (r.top)
+            move(x(), *r.top);
+        if (r.left)
+            move(*r.left, y());
+        keepOnScreen();
+    }
+    switch (*r.state) {
+    case settings::WindowState::Normal: setWindowState(Qt::WindowNoState); break;
+    case settings::WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
+    case settings::WindowState::Maximized: setWindowState(Qt::WindowMaximized); break;
+    }
+}
+
+void Tmainform::keepOnScreen()
+{
+    // A file written on a larger screen (or with a second screen since removed) must
+    // not put the window where nobody can reach it.
+    const QRect frame(pos(), size());
+    for (QScreen* screen : QApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void Tmainform::showAsRead()
+{
+    if (windowState() & Qt::WindowMaximized)
+        showMaximized();
+    else if (windowState() & Qt::WindowMinimized)
+        showMinimized();
+    else
+        show();
+}
+
+settings::WindowRecord Tmainform::currentWindowRecord() const
+{
+    settings::WindowRecord r;
+    if (windowState() & Qt::WindowMinimized)
+        r.state = settings::WindowState::Minimized;
+    else if (windowState() & Qt::WindowMaximized)
+        r.state = settings::WindowState::Maximized;
+    r.width = width();
+    r.height = height();
+    r.top = y();
+    r.left = x();
+    return r;
+}
+
+bool Tmainform::writeSettingsFile()
+{
+    const std::string error =
+        fileio::writeAtomically(settingsPath(), settings::writeSettings(currentWindowRecord(), options_));
+    if (error.empty())
+        return true;
+    messages_.show(std::string(settings::texts::kCannotSave) + "\n" + error);
+    return false;
+}
+
+// ---------------------------------------------------------------- closing
+
+void Tmainform::closeMainWindow() { close(); }
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+    // Closing is always allowed and ends the program; the settings are not saved.
+    event->accept();
+}
+
+} // namespace quillmar::app

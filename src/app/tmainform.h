@@ -1,17 +1,138 @@
 #pragma once
 // The main window "Quillmar Formelsammlung für Excel": three pages into which the
-// formula window, the conversion window and the collection editor dock themselves.
+// formula window, the conversion window and the collection editor dock themselves,
+// above them one of two tool bars (formulas or conversions), and the main menus.
+// It keeps the options of the spreadsheet link and writes them, with its own size and
+// place, to quillmar.ini on request.
+#include "settings/settings_file.h"
+#include "support/messages.h"
+#include "support/widgets/main_window_host.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
 class QTabWidget;
+class QToolBar;
 
-class Tmainform : public QMainWindow {
+namespace quillmar::app {
+
+class Toptionendlg;
+class Tversiondlg;
+
+class Tmainform : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
-    explicit Tmainform(QWidget* parent = nullptr);
+    // dataPrefix: the data folder; messages: where the fixed texts go.
+    Tmainform(std::filesystem::path dataPrefix, Messages& messages, QWidget* parent = nullptr);
+    ~Tmainform() override;
 
+    // Start-up, in the order the program creates them.
+    void createOptionDialogs();
+    void createVersionDialog();
+    // Reads quillmar.ini: window state, size and place, options, Excel version.
+    void readSettingsFile();
+    // Shows the window in the state the settings file gave it.
+    void showAsRead();
+
+    // "&Einstellungen speichern": replaces quillmar.ini as a whole. False (after a
+    // message) when it cannot be written.
+    bool writeSettingsFile();
+    settings::WindowRecord currentWindowRecord() const;
+    std::filesystem::path settingsPath() const;
+
+    // MainWindowHost
+    void dockPage(Page page, QWidget* window, PageCommands* commands) override;
+    void undockPage(Page page) override;
+    QWidget* dockedWindow(Page page) const override;
+    void commandsChanged() override;
+    void refreshFormulaPage() override;
+    const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
+    const settings::Options& options() const override { return options_; }
+    QWidget* mainWidget() override { return this; }
+    void closeMainWindow() override;
+
+    settings::Options& mutableOptions() { return options_; }
     QTabWidget* pages() const { return PageControl1; }
+    QToolBar* formulaToolBar() const { return formulaBar_; }
+    QToolBar* conversionToolBar() const { return conversionBar_; }
+    QMenu* formulaMenu() const { return formulaMenu_; }
+    QMenu* conversionMenu() const { return conversionMenu_; }
+    // The action behind a menu item or tool button, by its object name ("umformen").
+    QAction* action(const QString& name) const;
+
+    // Commands (also reached through the menus and tool bars).
+    void formulaProperties();    // "&Eigenschaften"
+    void conversionProperties(); // "E&igenschaften"
+    void askExcelVersion();      // "Welche Version von Excel?"
+    void openHelp();             // "&Inhalt" (F1), "Hilfe"
+    void openHomepage();         // "Homepage"
+    void printWindowImage();     // "&Drucken..."
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct DockedPage {
+        QWidget* page = nullptr;
+        QLabel* placeholder = nullptr;
+        QPointer<QWidget> window;
+        PageCommands* commands = nullptr;
+    };
+    // A menu item or tool button that runs a command of a docked window.
+    struct Forwarded {
+        QAction* action;
+        Page page;
+        PageCommand command;
+    };
+
+    void createPages();
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    QAction* makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run);
+    QAction* makeForwarded(const char* name, const char* text, const QKeySequence& key, Page page,
+                           PageCommand command);
+
+    void pageChanged(int index);
+    void setFormulaMode(bool formulaMode);
+    void updateCommands();
+    PageCommands* commandsOf(Page page) const;
+    void runPageCommand(Page page, PageCommand command);
+    void runGuarded(const std::function<void()>& command);
+    void applyWindowRecord(const settings::ReadResult& result);
+    void keepOnScreen();
+    void openDocument(const char* relativePath);
+
+    std::filesystem::path dataPrefix_;
+    Messages& messages_;
+    settings::Options options_;
+
     QTabWidget* PageControl1 = nullptr;
+    std::array<DockedPage, 3> docked_;
+    int currentPage_ = 0;
+    bool formulaMode_ = true;
+
+    QToolBar* formulaBar_ = nullptr;
+    QToolBar* conversionBar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* formulaMenu_ = nullptr;
+    QMenu* conversionMenu_ = nullptr;
+    std::vector<QAction*> formulaActions_;    // enabled with the menu "&Formeln"
+    std::vector<QAction*> conversionActions_; // enabled with the menu "&Umrechnungen"
+    std::vector<Forwarded> forwarded_;
+    QAction* conversionHelp_ = nullptr;
+
+    Toptionendlg* formulaOptions_ = nullptr;
+    Toptionendlg* conversionOptions_ = nullptr;
+    Tversiondlg* versionDialog_ = nullptr;
 };
+
+} // namespace quillmar::app

@@ -1,0 +1,134 @@
+#include "settings/settings_file.h"
+
+#include "settings/texts.h"
+#include "support/text.h"
+
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+namespace quillmar::settings {
+
+namespace {
+
+// A decimal integer, optionally signed, and nothing else.
+std::optional<int> toInt(std::string_view s)
+{
+    if (!s.empty() && s.front() == '+')
+        s.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> toIntBelow(std::string_view s, int count)
+{
+    const auto value = toInt(s);
+    if (!value || *value < 0 || *value >= count)
+        return std::nullopt;
+    return value;
+}
+
+// Takes the next "#"-terminated field off the record. A field without its "#" fails,
+// so a record missing its closing "#" fails at its last value.
+std::optional<int> nextField(std::string_view& record)
+{
+    const auto hash = record.find('#');
+    if (hash == std::string_view::npos)
+        return std::nullopt;
+    const auto value = toInt(record.substr(0, hash));
+    record.remove_prefix(hash + 1);
+    return value;
+}
+
+// Reads until the first failure; returns false there.
+bool readInto(const std::vector<std::string>& lines, ReadResult& r)
+{
+    if (lines.size() < 2)
+        return false;
+    std::string_view record = lines[1];
+    const auto state = nextField(record);
+    if (!state || *state < 0 || *state > 2)
+        return false;
+    r.state = static_cast<WindowState>(*state);
+    if (!(r.width = nextField(record)))
+        return false;
+    if (!(r.height = nextField(record)))
+        return false;
+    if (!(r.top = nextField(record)))
+        return false;
+    if (!(r.left = nextField(record)))
+        return false;
+
+    if (lines.size() < 3)
+        return false;
+    r.FactorFormat = lines[2];
+    const int counts[] = {kFormulaTargetCount, kFormulaContentCount, kConversionTargetCount, kConversionContentCount};
+    std::optional<int>* fields[] = {&r.FormulaTarget, &r.FormulaContent, &r.ConversionTarget, &r.ConversionContent};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (lines.size() < 4 + i)
+            return false;
+        if (!(*fields[i] = toIntBelow(lines[3 + i], counts[i])))
+            return false;
+    }
+    if (lines.size() < 8)
+        return false;
+    r.ExcelXP = lines[7] != "0";
+    return true;
+}
+
+} // namespace
+
+ReadResult readSettings(const std::optional<std::string>& fileBytes)
+{
+    ReadResult r;
+    if (!fileBytes)
+        return r;
+    const auto lines = text::splitLines(text::decodeFileText(*fileBytes));
+    if (lines.empty())
+        return r;
+    if (lines[0] != texts::kIdentification) {
+        r.outcome = ReadOutcome::WrongIdentification;
+        return r;
+    }
+    r.outcome = readInto(lines, r) ? ReadOutcome::Complete : ReadOutcome::Faulty;
+    return r;
+}
+
+void applyOptions(const ReadResult& result, Options& options)
+{
+    if (result.FactorFormat)
+        options.FactorFormat = *result.FactorFormat;
+    if (result.FormulaTarget)
+        options.FormulaTarget = *result.FormulaTarget;
+    if (result.FormulaContent)
+        options.FormulaContent = *result.FormulaContent;
+    if (result.ConversionTarget)
+        options.ConversionTarget = *result.ConversionTarget;
+    if (result.ConversionContent)
+        options.ConversionContent = *result.ConversionContent;
+    if (result.ExcelXP)
+        options.ExcelXP = *result.ExcelXP;
+}
+
+std::string writeSettings(const WindowRecord& window, const Options& options)
+{
+    const auto n = [](int v) { return std::to_string(v); };
+    const std::string record = n(static_cast<int>(window.state)) + "#" + n(window.width) + "#" + n(window.height) + "#" +
+                               n(window.top) + "#" + n(window.left) + "#";
+    const std::vector<std::string> lines = {
+        std::string(texts::kIdentification),
+        record,
+        options.FactorFormat,
+        n(options.FormulaTarget),
+        n(options.FormulaContent),
+        n(options.ConversionTarget),
+        n(options.ConversionContent),
+        options.ExcelXP ? "1" : "0",
+    };
+    return text::encodeFileText(text::joinCrLf(lines));
+}
+
+} // namespace quillmar::settings

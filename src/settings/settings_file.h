@@ -1,0 +1,76 @@
+#pragma once
+// The settings file quillmar.ini: eight plain lines (not a sectioned file).
+//   1  quillmar30
+//   2  window record: state#width#height#top#left#  (state 0 normal, 1 minimized, 2 maximized)
+//   3  FactorFormat
+//   4  FormulaTarget        5  FormulaContent
+//   6  ConversionTarget     7  ConversionContent
+//   8  "1" for Excel XP, "0" for the older versions
+// Reading goes line by line and stops at the first value that fails; the values read
+// before it are kept, which is why every value of the result is optional.
+#include <optional>
+#include <string>
+
+namespace quillmar::settings {
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Size and place of the main window. Width and height are the window's inner size,
+// top and left the position of its frame on the screen.
+struct WindowRecord {
+    WindowState state = WindowState::Normal;
+    int width = 0;
+    int height = 0;
+    int top = 0;
+    int left = 0;
+};
+
+// The settings that steer the spreadsheet link, with their initial values.
+struct Options {
+    std::string FactorFormat = "0.000"; // number pattern of the factor of an inserted conversion
+    int FormulaTarget = 0;              // 0 new workbook, 1 new sheet, 2 current sheet
+    int FormulaContent = 0;             // 0 formula + formatting, 1 formula + picture, 2 formula only
+    int ConversionTarget = 0;           // 0 new workbook, 1 new sheet, 2 current sheet, 3 replace value
+    int ConversionContent = 0;          // 0 conversion + formatting, 1 conversion only
+    bool ExcelXP = true;                // reference letters Z/S when true, R/C when false
+};
+
+inline constexpr int kFormulaTargetCount = 3;
+inline constexpr int kFormulaContentCount = 3;
+inline constexpr int kConversionTargetCount = 4;
+inline constexpr int kConversionContentCount = 2;
+
+enum class ReadOutcome {
+    Complete,            // every line read
+    WrongIdentification, // line 1 is not "quillmar30": nothing was taken
+    Faulty,              // missing or unreadable file, too few lines, or a bad value
+};
+
+// What a reading produced, in the order of the file. A value is set when it was read
+// before the reading stopped.
+struct ReadResult {
+    ReadOutcome outcome = ReadOutcome::Faulty;
+    std::optional<WindowState> state;
+    std::optional<int> width;
+    std::optional<int> height;
+    std::optional<int> top;
+    std::optional<int> left;
+    std::optional<std::string> FactorFormat;
+    std::optional<int> FormulaTarget;
+    std::optional<int> FormulaContent;
+    std::optional<int> ConversionTarget;
+    std::optional<int> ConversionContent;
+    std::optional<bool> ExcelXP;
+};
+
+// Reads the bytes of the file (nothing when it is missing or unreadable).
+ReadResult readSettings(const std::optional<std::string>& fileBytes);
+
+// Copies the option values that the result holds into options.
+void applyOptions(const ReadResult& result, Options& options);
+
+// The bytes of the file: eight lines, each ended by CR LF, Windows-1252 (UTF-8 with
+// a byte-order mark when the number pattern holds a character outside it).
+std::string writeSettings(const WindowRecord& window, const Options& options);
+
+} // namespace quillmar::settings

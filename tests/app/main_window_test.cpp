@@ -1,0 +1,220 @@
+// The main window's pages, the rule that switches tool bars and menus with them, the
+// docking of page windows and the commands forwarded to them, and help.
+#include "app_fixture.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QUrl>
+
+#include <map>
+#include <set>
+#include <stdexcept>
+
+using namespace quillmar;
+using namespace quillmar::app;
+using namespace quillmar::app::testing;
+using Page = MainWindowHost::Page;
+
+namespace {
+
+struct FakePage : QLabel, PageCommands {
+    std::set<PageCommand> offered;
+    std::vector<PageCommand> ran;
+    bool fail = false;
+    bool offers(PageCommand c) const override { return offered.count(c) > 0; }
+    void run(PageCommand c) override
+    {
+        ran.push_back(c);
+        if (fail)
+            throw std::runtime_error("Keine Verbindung zu Excel möglich");
+    }
+};
+
+// Which tool bar shows and which of the two menus is enabled.
+struct BarState {
+    bool formulaBar, conversionBar, formulaMenu, conversionMenu;
+    bool operator==(const BarState&) const = default;
+};
+
+BarState state(const Tmainform& f)
+{
+    return {!f.formulaToolBar()->isHidden(), !f.conversionToolBar()->isHidden(),
+            f.formulaMenu()->menuAction()->isEnabled(), f.conversionMenu()->menuAction()->isEnabled()};
+}
+
+constexpr BarState kFormulaState{true, false, true, false};
+constexpr BarState kConversionState{false, true, false, true};
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+};
+
+} // namespace
+
+TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
+{
+    Tmainform& f = makeForm();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillmar Formelsammlung für Excel"));
+    ASSERT_EQ(f.pages()->count(), 3);
+    EXPECT_EQ(f.pages()->tabText(0), QStringLiteral("Formelsammlung"));
+    EXPECT_EQ(f.pages()->tabText(1), QStringLiteral("Umrechnungen"));
+    EXPECT_EQ(f.pages()->tabText(2), QStringLiteral("Formelsammlung bearbeiten"));
+    EXPECT_EQ(f.pages()->currentIndex(), 0);
+    EXPECT_EQ(state(f), kFormulaState);
+
+    // Captions, hints and keys of the tool bars and menus.
+    const struct {
+        const char* name;
+        const char* text;
+        const char* tool;
+        const char* hint;
+        QKeySequence key;
+    } items[] = {
+        {"showFormulaPage", "&Formeln", nullptr, nullptr, Qt::Key_F9},
+        {"showConversionPage", "&Umrechnungen", nullptr, nullptr, Qt::Key_F10},
+        {"insertFormula", "Einfügen in Excel", "Einfügen", "Formel in Excel einfügen", Qt::Key_F3},
+        {"contents", "&Inhalt", nullptr, nullptr, QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {"nextFormula", "Nä&chste Formel", nullptr, nullptr, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"previousFormula", "&Vorhergehende Formel", nullptr, nullptr, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"rearrange", "&Umformen", "Umformen", "Umformen", QKeySequence(Qt::CTRL | Qt::Key_U)},
+        {"newDisplayWindow", "&Neues Formelfenster", nullptr, "Neues Formelfenster ", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"insertConversion", "&Einfügen in Excel", "Einfügen", "Formel in Excel einfügen", Qt::Key_F4},
+        {"compute", "&Berechnen", "Berechnen", "Berechnen", Qt::Key_F5},
+        {"valueFromExcel", "&Wert aus Excel", "Wert aus Excel", "Wert aus Excel", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"help", "&Inhalt", "Hilfe", "Hilfe", Qt::Key_F1},
+        {"quit", "&Beenden", "Beenden", "Beenden", QKeySequence()},
+    };
+    for (const auto& item : items) {
+        QAction* a = f.action(QString::fromLatin1(item.name));
+        ASSERT_NE(a, nullptr) << item.name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(item.text)) << item.name;
+        if (item.tool)
+            EXPECT_EQ(a->iconText(), QString::fromUtf8(item.tool)) << item.name;
+        if (item.hint)
+            EXPECT_EQ(a->toolTip(), QString::fromUtf8(item.hint)) << item.name;
+        EXPECT_EQ(a->shortcut(), item.key) << item.name;
+    }
+    // Nothing is docked yet: the commands of the pages wait for their windows.
+    for (const char* name : {"insertFormula", "rearrange", "contents", "nextFormula", "insertConversion", "compute"})
+        EXPECT_FALSE(f.action(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_TRUE(f.action(QStringLiteral("formulaProperties"))->isEnabled());
+}
+
+TEST_F(AppFixture, ToolBarsAndMenusFollowThePageThatIsLeft)
+{
+    Tmainform& f = makeForm();
+    QTabWidget* pages = f.pages();
+
+    // Formelsammlung -> bearbeiten: conversion bar; back to Formelsammlung: it stays.
+    pages->setCurrentIndex(2);
+    EXPECT_EQ(state(f), kConversionState);
+    pages->setCurrentIndex(0);
+    EXPECT_EQ(state(f), kConversionState);
+
+    // Formelsammlung -> Umrechnungen -> Formelsammlung: the formula bar again.
+    pages->setCurrentIndex(1);
+    EXPECT_EQ(state(f), kConversionState);
+    pages->setCurrentIndex(0);
+    EXPECT_EQ(state(f), kFormulaState);
+
+    // Umrechnungen -> bearbeiten: leaving the conversions gives the formula bar.
+    pages->setCurrentIndex(1);
+    pages->setCurrentIndex(2);
+    EXPECT_EQ(state(f), kFormulaState);
+
+    // The page keys of the menu "&Datei" switch pages the same way.
+    f.action(QStringLiteral("showConversionPage"))->trigger();
+    EXPECT_EQ(pages->currentIndex(), 1);
+    f.action(QStringLiteral("showFormulaPage"))->trigger();
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(state(f), kFormulaState);
+}
+
+TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
+{
+    Tmainform& f = makeForm();
+    auto* formulas = new FakePage;
+    formulas->offered = {PageCommand::Rearrange, PageCommand::NextFormula, PageCommand::Refill};
+    f.dockPage(Page::Formelsammlung, formulas, formulas);
+    EXPECT_EQ(f.dockedWindow(Page::Formelsammlung), formulas);
+    EXPECT_EQ(formulas->parentWidget(), f.pages()->widget(0));
+
+    QAction* rearrange = f.action(QStringLiteral("rearrange"));
+    QAction* insert = f.action(QStringLiteral("insertFormula"));
+    EXPECT_TRUE(rearrange->isEnabled());
+    EXPECT_FALSE(insert->isEnabled());
+    rearrange->trigger();
+    f.action(QStringLiteral("nextFormula"))->trigger();
+    f.refreshFormulaPage();
+    EXPECT_EQ(formulas->ran,
+              (std::vector<PageCommand>{PageCommand::Rearrange, PageCommand::NextFormula, PageCommand::Refill}));
+
+    // The formula window makes "Einfügen" available when its formula can be computed.
+    formulas->offered.insert(PageCommand::Insert);
+    f.commandsChanged();
+    EXPECT_TRUE(insert->isEnabled());
+
+    // A failing command shows its error and the program goes on.
+    formulas->fail = true;
+    insert->trigger();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Keine Verbindung zu Excel möglich"});
+
+    // The conversion page's commands are off while the formula menu is active, even
+    // when the conversion window offers them.
+    auto* conversions = new FakePage;
+    conversions->offered = {PageCommand::Compute, PageCommand::Help};
+    f.dockPage(Page::Umrechnungen, conversions, conversions);
+    EXPECT_FALSE(f.action(QStringLiteral("compute"))->isEnabled());
+    f.pages()->setCurrentIndex(1);
+    EXPECT_TRUE(f.action(QStringLiteral("compute"))->isEnabled());
+    EXPECT_FALSE(insert->isEnabled());
+    f.action(QStringLiteral("conversionHelp"))->trigger();
+    EXPECT_EQ(conversions->ran.back(), PageCommand::Help);
+
+    // A window that goes away takes its commands with it.
+    delete conversions;
+    EXPECT_EQ(f.dockedWindow(Page::Umrechnungen), nullptr);
+    EXPECT_FALSE(f.action(QStringLiteral("compute"))->isEnabled());
+
+    // Undocking hands the window back as a free window.
+    f.pages()->setCurrentIndex(0);
+    f.undockPage(Page::Formelsammlung);
+    EXPECT_EQ(formulas->parentWidget(), nullptr);
+    EXPECT_FALSE(rearrange->isEnabled());
+    delete formulas;
+}
+
+TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
+{
+    Tmainform& f = makeForm();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+
+    f.action(QStringLiteral("help"))->trigger();
+    EXPECT_TRUE(catcher.opened.empty());
+    EXPECT_EQ(messages.shown.size(), 1u); // the page is missing in this folder
+
+    std::filesystem::create_directories(folder / "hilfequillmar");
+    std::ofstream(folder / "hilfequillmar" / "index.html") << "<html></html>";
+    std::ofstream(folder / "hilfequillmar" / "homepage.html") << "<html></html>";
+    f.action(QStringLiteral("help"))->trigger();
+    f.action(QStringLiteral("homepage"))->trigger();
+    f.pages()->setCurrentIndex(1);
+    f.action(QStringLiteral("conversionHelp"))->trigger(); // no conversion window: the program help
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    ASSERT_EQ(catcher.opened.size(), 3u);
+    EXPECT_EQ(catcher.opened[0].toLocalFile().toStdString(), (folder / "hilfequillmar" / "index.html").string());
+    EXPECT_TRUE(catcher.opened[1].toLocalFile().endsWith(QStringLiteral("hilfequillmar/homepage.html")));
+    EXPECT_EQ(catcher.opened[2], catcher.opened[0]);
+}
+
+#include "main_window_test.moc"

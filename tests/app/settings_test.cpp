@@ -1,0 +1,221 @@
+// Reading and writing quillmar.ini through the main window, and the dialogs that
+// change what it holds.
+#include "app_fixture.h"
+
+#include "support/file_io.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace quillmar;
+using namespace quillmar::app;
+using namespace quillmar::app::testing;
+
+namespace {
+
+QRadioButton* radio(QWidget* dialog, const QString& text)
+{
+    for (auto* r : dialog->findChildren<QRadioButton*>())
+        if (r->text() == text)
+            return r;
+    ADD_FAILURE() << "no option " << text.toStdString();
+    return nullptr;
+}
+
+void press(QWidget* dialog, const QString& text)
+{
+    for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b->click();
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+// Answers the version dialog: records what it preselected and what had been shown
+// before it, picks an entry (or leaves it) and closes it with its close box.
+struct VersionAnswer {
+    bool shown = false;
+    bool xpPreselected = false;
+    std::size_t messagesBefore = 0;
+};
+
+void answerVersion(VersionAnswer& answer, const RecordingMessages& messages, const char* pick)
+{
+    whenModal([&answer, &messages, pick](QWidget* dialog) {
+        answer.shown = true;
+        answer.xpPreselected = radio(dialog, QStringLiteral("Excel XP"))->isChecked();
+        answer.messagesBefore = messages.shown.size();
+        if (pick)
+            radio(dialog, QString::fromUtf8(pick))->setChecked(true);
+        dialog->close();
+    });
+}
+
+} // namespace
+
+TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
+{
+    Tmainform& f = makeForm();
+    VersionAnswer answer;
+    answerVersion(answer, messages, nullptr);
+    f.readSettingsFile();
+
+    EXPECT_TRUE(answer.shown);
+    EXPECT_FALSE(answer.xpPreselected);
+    EXPECT_EQ(answer.messagesBefore, 0u);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei fehlerhaft."});
+    EXPECT_FALSE(f.options().ExcelXP); // the first entry was shown and taken
+    EXPECT_EQ(f.options().FactorFormat, "0.000");
+    EXPECT_EQ(f.options().FormulaTarget + f.options().FormulaContent + f.options().ConversionTarget +
+                  f.options().ConversionContent,
+              0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini"));
+}
+
+TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
+{
+    writeIni({"quillmar30", "2#800#600#10#10#", "0.000", "0", "0", "0", "0", "1"});
+    Tmainform& f = makeForm();
+    const QSize before = f.size();
+    f.readSettingsFile();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(f.size(), before);
+    EXPECT_NE(f.pos(), QPoint(10, 10));
+}
+
+TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
+{
+    writeIni({"quillmar30", "0#599#399#103#334", "0.000", "0", "0", "0", "0", "1"});
+    Tmainform& f = makeForm();
+    f.move(50, 60);
+    VersionAnswer answer;
+    answerVersion(answer, messages, "Excel XP");
+    f.readSettingsFile();
+
+    EXPECT_TRUE(answer.shown);
+    EXPECT_EQ(answer.messagesBefore, 0u);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei fehlerhaft."});
+    EXPECT_EQ(f.size(), QSize(599, 399));
+    EXPECT_EQ(f.y(), 103);
+    EXPECT_NE(f.x(), 334); // the left position was never read
+    EXPECT_TRUE(f.options().ExcelXP);
+}
+
+TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)
+{
+    writeIni({"quillmar20", "0#599#399#103#334#", "0.0", "1", "1", "1", "1", "0"});
+    Tmainform& f = makeForm();
+    const QSize before = f.size();
+    f.readSettingsFile();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei kann nicht geladen werden."});
+    EXPECT_EQ(f.size(), before);
+    EXPECT_EQ(f.options().FactorFormat, "0.000");
+    EXPECT_EQ(f.options().FormulaTarget, 0);
+    EXPECT_TRUE(f.options().ExcelXP);
+}
+
+TEST_F(AppFixture, SavedSettingsSurviveARestart)
+{
+    writeIni({"quillmar30", "0#640#480#120#150#", "0.00", "2", "1", "3", "1", "0"});
+    {
+        Tmainform& f = makeForm();
+        f.readSettingsFile();
+        ASSERT_TRUE(messages.shown.empty());
+        EXPECT_FALSE(f.options().ExcelXP);
+        EXPECT_EQ(f.options().ConversionTarget, 3);
+        f.resize(700, 500);
+        f.move(30, 40);
+        f.mutableOptions().FormulaTarget = 1;
+        ASSERT_TRUE(f.writeSettingsFile());
+    }
+    EXPECT_EQ(*fileio::readAll(folder / "quillmar.ini"),
+              "quillmar30\r\n0#700#500#40#30#\r\n0.00\r\n1\r\n1\r\n3\r\n1\r\n0\r\n");
+
+    Tmainform& again = makeForm();
+    again.readSettingsFile();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(again.size(), QSize(700, 500));
+    EXPECT_EQ(again.pos(), QPoint(30, 40));
+    EXPECT_EQ(again.options().FormulaTarget, 1);
+    EXPECT_EQ(again.options().FactorFormat, "0.00");
+    EXPECT_FALSE(again.options().ExcelXP);
+}
+
+TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
+{
+    // A folder in the file's place cannot be replaced, not even by root.
+    std::filesystem::create_directories(folder / "quillmar.ini" / "inhalt");
+    Tmainform& f = makeForm();
+    EXPECT_FALSE(f.writeSettingsFile());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Die Einstellungen können nicht gespeichert werden.", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(folder / "quillmar.ini" / "inhalt"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename(), "quillmar.ini") << "left behind: " << entry.path();
+}
+
+TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
+{
+    Tmainform& f = makeForm();
+    f.mutableOptions().FormulaTarget = 1;
+    f.mutableOptions().FormulaContent = 2;
+
+    bool preselected = false;
+    whenModal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Optionen Formeln"));
+        preselected = radio(dialog, QStringLiteral("Formel in neue &Tabelle"))->isChecked() &&
+                      radio(dialog, QStringLiteral("&nur Formel "))->isChecked();
+        radio(dialog, QStringLiteral("Fomel in &aktuelle Tabelle"))->setChecked(true);
+        radio(dialog, QStringLiteral("&Formel + Grafik"))->setChecked(true);
+        press(dialog, QStringLiteral("Abbrechen"));
+    });
+    f.action(QStringLiteral("formulaProperties"))->trigger();
+    EXPECT_TRUE(preselected);
+    EXPECT_EQ(f.options().FormulaTarget, 1);
+    EXPECT_EQ(f.options().FormulaContent, 2);
+
+    whenModal([&](QWidget* dialog) {
+        radio(dialog, QStringLiteral("Fomel in &aktuelle Tabelle"))->setChecked(true);
+        radio(dialog, QStringLiteral("&Formel + Grafik"))->setChecked(true);
+        press(dialog, QStringLiteral("OK"));
+    });
+    f.action(QStringLiteral("formulaProperties"))->trigger();
+    EXPECT_EQ(f.options().FormulaTarget, 2);
+    EXPECT_EQ(f.options().FormulaContent, 1);
+
+    // The conversion options: closing with the close box is cancelling too.
+    f.pages()->setCurrentIndex(1); // conversion tool bar and menu
+    whenModal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Optionen Umrechnungen"));
+        radio(dialog, QStringLiteral("&Wert in Excel ersetzen"))->setChecked(true);
+        dialog->close();
+    });
+    f.action(QStringLiteral("conversionProperties"))->trigger();
+    EXPECT_EQ(f.options().ConversionTarget, 0);
+    whenModal([&](QWidget* dialog) {
+        radio(dialog, QStringLiteral("&Wert in Excel ersetzen"))->setChecked(true);
+        radio(dialog, QStringLiteral("&nur Umrechnung"))->setChecked(true);
+        press(dialog, QStringLiteral("OK"));
+    });
+    f.action(QStringLiteral("conversionProperties"))->trigger();
+    EXPECT_EQ(f.options().ConversionTarget, 3);
+    EXPECT_EQ(f.options().ConversionContent, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini")); // only the next write stores them
+}
+
+TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
+{
+    Tmainform& f = makeForm();
+    VersionAnswer answer;
+    answerVersion(answer, messages, "Excel 95,Excel 97 oder Excel 2000");
+    f.action(QStringLiteral("excelVersion"))->trigger();
+    EXPECT_TRUE(answer.xpPreselected);
+    EXPECT_FALSE(f.options().ExcelXP);
+    const auto written = fileio::readAll(folder / "quillmar.ini");
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->substr(written->size() - 3), "0\r\n");
+    EXPECT_TRUE(messages.shown.empty());
+}
