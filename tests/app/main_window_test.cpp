@@ -96,10 +96,12 @@ TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
         QAction* a = f.action(QString::fromLatin1(item.name));
         ASSERT_NE(a, nullptr) << item.name;
         EXPECT_EQ(a->text(), QString::fromUtf8(item.text)) << item.name;
-        if (item.tool)
+        if (item.tool) {
             EXPECT_EQ(a->iconText(), QString::fromUtf8(item.tool)) << item.name;
-        if (item.hint)
+        }
+        if (item.hint) {
             EXPECT_EQ(a->toolTip(), QString::fromUtf8(item.hint)) << item.name;
+        }
         EXPECT_EQ(a->shortcut(), item.key) << item.name;
     }
     // Nothing is docked yet: the commands of the pages wait for their windows.
