@@ -76,7 +76,7 @@ void TExcel::setExeName(const std::string& value)
 void TExcel::conversationOpened()
 {
     connected_ = true;
-    if (onOpen_)
+    if (onOpen_ && quietDepth_ == 0)
         onOpen_(*this);
 }
 
@@ -86,7 +86,7 @@ void TExcel::conversationClosed()
     connected_ = false;
     macroBookName_.clear();
     macroBookPath_.clear();
-    if (onClose_)
+    if (onClose_ && quietDepth_ == 0)
         onClose_(*this);
 }
 
@@ -211,16 +211,12 @@ void TExcel::PutCell(int row, int column, const std::string& text)
 
 std::string TExcel::GetCell(int row, int column)
 {
-    // The topic switches below close and open the conversation; the main
-    // window must not hear of them.
-    Notification savedOpen = std::move(onOpen_);
-    Notification savedClose = std::move(onClose_);
-    onOpen_ = nullptr;
-    onClose_ = nullptr;
+    // The topic switches below close and open the conversation; the handlers
+    // (the main window's) hear nothing of them. A handler set meanwhile stays.
+    ++quietDepth_;
     const auto backToSystem = [&] {
         transport_->connect(std::string(commands::kServiceCellRead), std::string(commands::kSystemTopic));
-        onOpen_ = std::move(savedOpen);
-        onClose_ = std::move(savedClose);
+        --quietDepth_;
     };
 
     std::string answer;

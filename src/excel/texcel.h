@@ -108,6 +108,8 @@ private:
     std::string macroBookPath_;
     std::string macroBookName_;
     int commandCount_ = 0;
+    // While above zero, opening and closing call no handler (GetCell's topic switches).
+    int quietDepth_ = 0;
 };
 
 } // namespace quillmar::excel

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quillmar::excel {
 namespace {
 
@@ -58,6 +60,25 @@ TEST(TExcelGetCell, WithoutSheetFailsAndStillReturnsToSystem)
     EXPECT_TRUE(rig.excel->Connected());
     rig.fake->closeFromServer();
     EXPECT_EQ(rig.closed, 1);
+}
+
+TEST(TExcelGetCell, KeepsAHandlerSetWhileItRuns)
+{
+    GetCellRig rig;
+    rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z1S1");
+    int armed = 0;
+    bool done = false;
+    rig.onEvents = [&] {  // e.g. the close watch arming meanwhile
+        if (!std::exchange(done, true))
+            rig.excel->setOnClose([&](TExcel&) { ++armed; });
+    };
+
+    rig.excel->GetCell(1, 1);
+    rig.onEvents = nullptr;
+    rig.fake->closeFromServer();
+
+    EXPECT_EQ(armed, 1);
+    EXPECT_EQ(rig.closed, 0);
 }
 
 TEST(TExcelGetCell, UnknownSheetTopicGivesNoAnswerText)
