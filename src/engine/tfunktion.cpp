@@ -6,6 +6,8 @@
 #include "engine/operators.h"
 #include "engine/texts.h"
 
+#include <cmath>
+
 namespace quillmar {
 
 namespace {
@@ -171,9 +173,49 @@ bool tfunktion::compile(std::string_view body, std::string_view parameterName, s
     }
     if (operatorDepth_ != 0) // a "(" was not closed
         success_ = false;
-    if (!success_)
+    if (!success_ || !check(ownName))
         return false;
-    return check(ownName);
+    optimize();
+    return true;
+}
+
+void tfunktion::optimize()
+{
+    // Computes what depends on numbers alone once, here, with the same operations
+    // in the same order as a run would, so every value stays the same to the last
+    // bit. An operation that fails is kept and fails the run as before.
+    int out = 0;
+    for (int in = 0; in < programCount_; ++in) {
+        const ProgramEntry entry = program_[in];
+        if (entry.kind == ProgramEntry::Kind::operation && entry.code != opCall && out > 0) {
+            ProgramEntry& right = program_[out - 1];
+            Real value = 0;
+            if (isBinary(entry.code)) {
+                if (out > 1 && right.kind == ProgramEntry::Kind::number
+                    && program_[out - 2].kind == ProgramEntry::Kind::number
+                    && applyBinary(entry.code, program_[out - 2].number, right.number, value)) {
+                    program_[out - 2].number = value;
+                    --out;
+                    continue;
+                }
+                if (right.kind == ProgramEntry::Kind::number) {
+                    right.kind = ProgramEntry::Kind::numberOperation;
+                    right.code = entry.code;
+                    continue;
+                }
+                if (right.kind == ProgramEntry::Kind::parameter) {
+                    right.kind = ProgramEntry::Kind::parameterOperation;
+                    right.code = entry.code;
+                    continue;
+                }
+            } else if (right.kind == ProgramEntry::Kind::number && applyUnary(entry.code, right.number, value)) {
+                right.number = value;
+                continue;
+            }
+        }
+        program_[out++] = entry;
+    }
+    programCount_ = static_cast<std::uint16_t>(out);
 }
 
 bool tfunktion::check(std::string_view ownName)
@@ -192,6 +234,11 @@ bool tfunktion::check(std::string_view ownName)
                 return success_ = false;
             }
             ++count;
+            break;
+        case ProgramEntry::Kind::numberOperation:
+        case ProgramEntry::Kind::parameterOperation:
+            if (count < 1) // take one, give one
+                return success_ = false;
             break;
         case ProgramEntry::Kind::operation:
             if (entry.code == opCall && entry.cell->name() == ownName) {
@@ -222,57 +269,107 @@ bool tfunktion::references(const Tfktzelle* cell) const
     return false;
 }
 
-bool tfunktion::run(Real argument, Real& result)
+namespace {
+
+// The two-operand operations, inline for the common ones. The values travel by
+// value, so a run can keep its top value in a register.
+inline Real binary(std::uint16_t code, Real a, Real b, bool& ok)
 {
-    return run(argument, result, 0);
+    Real value;
+    switch (code) {
+    case opAdd:
+        value = a + b;
+        break;
+    case opSubtract:
+        value = a - b;
+        break;
+    case opMultiply:
+        value = a * b;
+        break;
+    case opDivide:
+        ok = b != 0;
+        value = a / (ok ? b : 1);
+        break;
+    default:
+        ok = power(a, b, value);
+        return value;
+    }
+    // Finite exactly when value - value is 0 (inf and NaN give NaN); this
+    // needs no constant from memory, unlike a comparison with the largest value.
+    ok = ok && value - value == 0;
+    return value;
 }
 
-bool tfunktion::run(Real argument, Real& result, int depth)
+Real unary(std::uint16_t code, Real x, bool& ok)
 {
-    result = 0;
+    Real value = 0;
+    ok = applyUnary(code, x, value);
+    return value;
+}
+
+} // namespace
+
+Real tfunktion::runNested(const ProgramEntry& entry, const Real& argument, int depth, bool& ok)
+{
+    Real value = 0;
+    tfunktion* program = entry.cell->program();
+    // A variable that became a function has no value of its own.
+    ok = program != nullptr && (entry.kind != ProgramEntry::Kind::cell || !entry.cell->isFunction())
+        && program->run(argument, value, depth + 1);
+    return value;
+}
+
+bool tfunktion::run(const Real& argument, Real& result, int depth)
+{
     // A program that is already running is part of a cycle of definitions:
     // without branches such a run could never end.
-    if (running_ || depth > kMaxNesting || !success_)
+    if (running_ || depth > kMaxNesting || !success_) {
+        result = 0;
         return false;
+    }
     running_ = true;
-    int top = 0; // values on the stack; the check bounds it by kMaxValues
+    // The top value is kept apart from the stack (the first push stores a dummy
+    // below it); the check has bounded the depth by kMaxValues.
+    Real top = 0;
+    const Real parameter = argument;
+    int below = 0;
     bool ok = true;
-    for (int i = 0; ok && i < programCount_; ++i) {
-        const ProgramEntry& entry = program_[i];
-        switch (entry.kind) {
+    const ProgramEntry* const end = program_ + programCount_;
+    for (const ProgramEntry* entry = program_; ok && entry != end; ++entry) {
+        switch (entry->kind) {
         case ProgramEntry::Kind::number:
-            values_[top++] = entry.number;
+            values_[below++] = top;
+            top = entry->number;
             break;
         case ProgramEntry::Kind::parameter:
-            values_[top++] = argument;
+            values_[below++] = top;
+            top = parameter;
             break;
-        case ProgramEntry::Kind::cell: {
-            // A variable that became a function has no value of its own.
-            tfunktion* program = entry.cell->program();
-            Real value;
-            ok = program != nullptr && !entry.cell->isFunction() && program->run(0, value, depth + 1);
-            if (ok)
-                values_[top++] = value;
+        case ProgramEntry::Kind::cell:
+            values_[below++] = top;
+            top = runNested(*entry, Real(0), depth, ok);
             break;
-        }
+        case ProgramEntry::Kind::numberOperation:
+            top = binary(entry->code, top, entry->number, ok);
+            break;
+        case ProgramEntry::Kind::parameterOperation:
+            top = binary(entry->code, top, parameter, ok);
+            break;
         case ProgramEntry::Kind::operation:
-            if (entry.code == opCall) {
-                tfunktion* program = entry.cell->program();
-                ok = program != nullptr && program->run(values_[top - 1], values_[top - 1], depth + 1);
-            } else if (isBinary(entry.code)) {
-                --top;
-                ok = applyBinary(entry.code, values_[top - 1], values_[top], values_[top - 1]);
+            if (isBinary(entry->code)) {
+                --below;
+                top = binary(entry->code, values_[below], top, ok);
+            } else if (entry->code == opCall) {
+                top = runNested(*entry, top, depth, ok);
             } else {
-                ok = applyUnary(entry.code, values_[top - 1], values_[top - 1]);
+                top = unary(entry->code, top, ok);
             }
             break;
         }
     }
     running_ = false;
-    if (!ok)
-        return false;
-    result = values_[0];
-    return true;
+    result = ok ? top : 0;
+    return ok;
 }
 
 } // namespace quillmar

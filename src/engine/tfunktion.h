@@ -19,6 +19,11 @@ struct ProgramEntry {
         operation, // apply code; code 27 calls cell
         parameter, // push the argument of the current call
         cell,      // push the value of the variable cell
+        // Forms that compiling makes of a two-operand operator whose right
+        // operand is a number or the parameter: they apply code to the top value
+        // and that operand directly.
+        numberOperation,
+        parameterOperation,
     };
     Kind kind;
     std::uint16_t code;
@@ -49,12 +54,10 @@ public:
     // Runs the program with the argument bound to the parameter. On failure the
     // result is 0. A run fails rather than recurse into itself (a cycle of
     // definitions) or nest deeper than kMaxNesting.
-    bool run(Real argument, Real& result);
+    bool run(const Real& argument, Real& result) { return run(argument, result, 0); }
 
     // Whether the program refers to cell, as a variable or as a called function.
     bool references(const Tfktzelle* cell) const;
-
-    int programCount() const { return programCount_; }
 
 private:
     struct PendingOperator {
@@ -62,8 +65,10 @@ private:
         Tfktzelle* cell;
     };
 
-    bool run(Real argument, Real& result, int depth);
+    bool run(const Real& argument, Real& result, int depth);
+    static Real runNested(const ProgramEntry& entry, const Real& argument, int depth, bool& ok);
     bool check(std::string_view ownName);
+    void optimize();
     bool readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code, Tfktzelle*& called) const;
     void readOperand(std::string_view text, std::size_t& pos, std::string_view parameterName);
     void applyOperator(std::uint16_t code, Tfktzelle* called);
@@ -74,7 +79,7 @@ private:
     const fktliste& store_;
     ProgramEntry program_[kMaxProgram];
     PendingOperator operators_[kMaxOperators];
-    Real values_[kMaxValues];
+    Real values_[kMaxValues + 1]; // below the top value, which a run keeps apart
     std::uint16_t programCount_ = 0;
     std::int16_t operatorDepth_ = 0;
     bool success_ = false;
