@@ -19,6 +19,11 @@ Real limitExtendValue(Real value, Real minValue, Real maxValue)
     return std::clamp(value, minValue, maxValue);
 }
 
+Real extendValueWritten(Real value, const ExtendEditSettings& settings)
+{
+    return settings.formatenabled ? value : limitExtendValue(value, settings.minValue, settings.maxValue);
+}
+
 std::string extendValueText(Real value, const ExtendEditSettings& settings)
 {
     if (settings.formatenabled)

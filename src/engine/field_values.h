@@ -25,6 +25,10 @@ Real readExtendValue(std::string_view text, const NumberSeparators& separators =
 // value limited to [minValue, maxValue]; no limiting when maxValue <= minValue.
 Real limitExtendValue(Real value, Real minValue, Real maxValue);
 
+// The value a field holds after value is written: limited unless the pattern is
+// enabled.
+Real extendValueWritten(Real value, const ExtendEditSettings& settings);
+
 // The text for a value written into the field: through the pattern when it is
 // enabled (no limits), otherwise limited and in the general form.
 std::string extendValueText(Real value, const ExtendEditSettings& settings);

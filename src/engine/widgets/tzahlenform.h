@@ -1,0 +1,49 @@
+#pragma once
+// Tzahlenform: the dialog "Zahlenformat", in which the user picks or types a
+// number pattern and sees it applied to sample numbers. One instance lives for the
+// whole run and holds the current pattern.
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace quillmar {
+
+class Tzahlenform : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tzahlenform(QWidget* parent = nullptr);
+
+    // The current pattern; a window copies its own pattern in before showing the
+    // dialog and takes it back after OK.
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString& pattern) { m_pattern = pattern; }
+
+    QListWidget* Unform = nullptr;
+    QListWidget* Form = nullptr;
+    QComboBox* FormatEdit = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* HelpBtn = nullptr;
+
+signals:
+    // The help button or F1: the application opens the help page of the context.
+    void helpRequested(int helpContext);
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void refillForm(const QString& pattern);
+
+    QString m_pattern;
+};
+
+} // namespace quillmar
