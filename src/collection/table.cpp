@@ -70,7 +70,8 @@ std::string Table::setIndexFieldNames(std::string_view names)
     }
     post();
     index_ = std::move(index);
-    if (index_.empty() || records_.empty()) {
+    const auto less = [this](const Record& a, const Record& b) { return lessThan(a, b); };
+    if (index_.empty() || std::is_sorted(records_.begin(), records_.end(), less)) {
         notify();
         return {};
     }

@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <random>
 #include <system_error>
 
@@ -194,6 +195,12 @@ std::string loadTable(const fs::path& requested, Table& table)
         return texts::fillIn(texts::kNotATable, {shown});
 
     Table loaded(name.empty() ? file.stem().string() : name, fields);
+    {
+        Stmt count;
+        if (sqlite3_prepare_v2(db.db, "SELECT count(*) FROM records", -1, &count.st, nullptr) == SQLITE_OK
+            && sqlite3_step(count.st) == SQLITE_ROW)
+            loaded.reserve(static_cast<std::size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.st, 0))));
+    }
     if (!index.empty() && !loaded.setIndexFieldNames(index).empty())
         return texts::fillIn(texts::kNotATable, {shown});
     const int columns = static_cast<int>(fields.size());
@@ -316,7 +323,7 @@ std::string saveTable(const fs::path& requested, Table& table)
     const fs::path file = fileio::resolveNoCase(requested);
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::random_device rd;
-    const fs::path temp = folder / ("." + file.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    const fs::path temp = folder / std::string(".").append(file.filename().string()).append(".tmp").append(std::to_string(rd() % 1000000));
     const std::string failure = texts::fillIn(texts::kSaveFailed, {requested.string()});
 
     std::error_code ec;

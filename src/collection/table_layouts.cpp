@@ -24,7 +24,7 @@ Table makeFormulaTable()
                                     text("FORMEL", 255),  text("GRAFIK", 60),   text("RECHNUNG", 200),
                                     text("BEISPIEL", 255), text("QUELLE", 80)};
     for (int i = 1; i <= 9; ++i)
-        fields.push_back({"M" + std::to_string(i), FieldType::Integer, 0});
+        fields.push_back({std::string("M").append(std::to_string(i)), FieldType::Integer, 0});
     fields.push_back(integer("nr"));
     fields.push_back(integer("myNr"));
     return Table("formel", std::move(fields), {"myNr"});
@@ -56,7 +56,7 @@ std::optional<std::string> missingFormulaField(const Table& t)
             return std::string(name);
     // M1..M9 are read by position, and the numbering fields close the record.
     for (std::size_t i = 0; i < kQuantityFieldCount; ++i) {
-        const std::string name = "M" + std::to_string(i + 1);
+        const std::string name = std::string("M").append(std::to_string(i + 1));
         const std::size_t at = kFirstQuantityField + i;
         if (at >= t.fieldCount() || !text::equalsNoCase(t.fields()[at].name, name))
             return name;

@@ -477,15 +477,15 @@ void writeField(std::string& out, const std::string& name, std::string_view valu
 
 void writeTable(std::string& out, const Table& t)
 {
-    out += "%tabelle " + t.name() + "\n";
+    out.append("%tabelle ").append(t.name()).append("\n");
     for (const FieldDef& f : t.fields()) {
-        out += "%feld " + f.name + " " + typeWord(f.type);
+        out.append("%feld ").append(f.name).append(" ").append(typeWord(f.type));
         if (f.width > 0)
-            out += " " + std::to_string(f.width);
+            out.append(" ").append(std::to_string(f.width));
         out += '\n';
     }
     if (!t.indexFields().empty())
-        out += "%index " + t.indexFieldNames() + "\n";
+        out.append("%index ").append(t.indexFieldNames()).append("\n");
 
     std::vector<std::string> active(t.fieldCount());
     for (std::size_t i = 0; i < t.recordCount(); ++i) {
@@ -497,7 +497,10 @@ void writeTable(std::string& out, const Table& t)
             const std::string value = valueText(r[f]);
             const std::string wanted = hasLineBreak(value) ? std::string() : value;
             if (wanted != active[f]) {
-                presets += "%vorgabe " + t.fields()[f].name + ":" + (wanted.empty() ? "" : " " + wanted) + "\n";
+                presets.append("%vorgabe ").append(t.fields()[f].name).append(":");
+                if (!wanted.empty())
+                    presets.append(" ").append(wanted);
+                presets.append("\n");
                 active[f] = wanted;
             }
         }
