@@ -1,6 +1,7 @@
 #include "engine/decimal_digits.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -10,10 +11,11 @@
 namespace quillmar {
 namespace {
 
-// Digits beyond the rounding position that are asked for, so that a rounding of
-// the conversion itself cannot decide the outcome. Only "5 followed by nothing but
-// zeros" stays ambiguous; that case is settled with the exact expansion.
-constexpr int guardDigits = 24;
+// Digits beyond the rounding position that are asked for. The conversion rounds
+// its last digit, so a rounding digit 5 followed by nothing but zeros may come from
+// ...4999 or from ...5000x; only that case needs the exact expansion, and more
+// guard digits make it rarer (about once in 10^guardDigits values).
+constexpr int guardDigits = 6;
 
 // Significant digits of the exact decimal value of a positive finite value whose
 // decimal exponent is at most decimalExponent: m * 2^q has exactly -q decimals.
@@ -39,10 +41,18 @@ int decimalExponentBound(Real value)
 // its decimal exponent. Independent of the process locale.
 void expand(Real value, int count, std::string& digits, int& exponent)
 {
-    std::vector<char> buffer(static_cast<std::size_t>(count) + 32);
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, count - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    // Short expansions (every usual pattern) need no allocation.
+    std::array<char, 96> small;
+    std::vector<char> large;
+    char* first = small.data();
+    std::size_t size = small.size();
+    if (static_cast<std::size_t>(count) + 16 > size) {
+        large.resize(static_cast<std::size_t>(count) + 16);
+        first = large.data();
+        size = large.size();
+    }
+    const auto result = std::to_chars(first, first + size, value, std::chars_format::scientific, count - 1);
+    const std::string_view text(first, static_cast<std::size_t>(result.ptr - first));
     const std::size_t e = text.find('e');
     digits.clear();
     for (char c : text.substr(0, e))

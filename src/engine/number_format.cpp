@@ -176,11 +176,23 @@ enum class SectionRole { positive, negative, zero };
 
 // The section for a value of the given role: an absent or empty negative or zero
 // section falls back to the positive one.
-std::string_view chooseSection(const std::vector<std::string_view>& sections, SectionRole role, bool& ownSection)
+const PatternSection& chooseSection(const ParsedPattern& pattern, SectionRole role, bool& ownSection)
 {
     const auto index = static_cast<std::size_t>(role);
-    ownSection = index > 0 && index < sections.size() && !sections[index].empty();
-    return ownSection ? sections[index] : sections[0];
+    ownSection = index > 0 && index < pattern.sections.size() && !pattern.sections[index].empty;
+    return ownSection ? pattern.sections[index] : pattern.sections[0];
+}
+
+// A window formats all its results with one pattern: the last pattern read is kept.
+const ParsedPattern& parsedPattern(std::string_view pattern)
+{
+    thread_local std::string lastText;
+    thread_local ParsedPattern last = parsePattern("");
+    if (pattern != lastText) {
+        last = parsePattern(pattern);
+        lastText.assign(pattern);
+    }
+    return last;
 }
 
 } // namespace
@@ -217,14 +229,13 @@ std::string formatNumber(std::string_view pattern, Real value, const NumberSepar
 {
     if (auto text = nonFiniteText(value))
         return *text;
-    const std::vector<std::string_view> sections = splitPatternSections(pattern);
+    const ParsedPattern& parsed = parsedPattern(pattern);
 
     const auto formatAs = [&](SectionRole role) -> std::optional<std::string> {
         bool ownSection = false;
-        const std::string_view text = chooseSection(sections, role, ownSection);
-        if (text.empty())
+        const PatternSection& section = chooseSection(parsed, role, ownSection);
+        if (section.empty)
             return formatGeneral(value, separators);
-        const PatternSection section = parsePatternSection(text);
         const bool minus = role == SectionRole::negative && !ownSection;
         if (section.scientific)
             return layOut(section, scientificParts(role == SectionRole::zero ? 0 : value, section), minus, separators);

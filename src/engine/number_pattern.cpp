@@ -52,6 +52,7 @@ PatternSection parsePatternSection(std::string_view text)
 {
     using Kind = PatternToken::Kind;
     PatternSection section;
+    section.empty = text.empty();
     bool afterPoint = false;
     int leftmostIntegerZero = -1;  // index among the integer placeholders
     int rightmostFractionZero = -1; // index among the fraction placeholders
@@ -109,6 +110,14 @@ PatternSection parsePatternSection(std::string_view text)
     section.minIntegerDigits = leftmostIntegerZero < 0 ? 0 : section.integerPlaceholders - leftmostIntegerZero;
     section.minFractionDigits = rightmostFractionZero + 1;
     return section;
+}
+
+ParsedPattern parsePattern(std::string_view pattern)
+{
+    ParsedPattern parsed;
+    for (std::string_view section : splitPatternSections(pattern))
+        parsed.sections.push_back(parsePatternSection(section));
+    return parsed;
 }
 
 } // namespace quillmar

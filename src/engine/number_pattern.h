@@ -20,6 +20,7 @@ struct PatternToken {
 };
 
 struct PatternSection {
+    bool empty = true;             // the section's text was empty
     std::vector<PatternToken> tokens;
     int integerPlaceholders = 0;
     int minIntegerDigits = 0;      // from the leftmost "0" before the point
@@ -38,5 +39,12 @@ std::vector<std::string_view> splitPatternSections(std::string_view pattern);
 // Reads one section. Every text is a valid section; unusual characters are
 // literals.
 PatternSection parsePatternSection(std::string_view section);
+
+// A whole pattern with its sections (one to three) read.
+struct ParsedPattern {
+    std::vector<PatternSection> sections;
+};
+
+ParsedPattern parsePattern(std::string_view pattern);
 
 } // namespace quillmar
