@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -119,6 +120,44 @@ void Repeated_Quillmar(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+// The same expressions compiled by the C++ compiler in the 80-bit type, without
+// any checks: the floor that any evaluator working in this type meets.
+using Native = Real (*)(Real);
+__attribute__((noinline)) Real nativeArithmetic(Real)
+{
+    return 1 + 2 * 3 - 4 / 5.0L + 6 * 7 - 8 / 9.0L + 10 * 11;
+}
+__attribute__((noinline)) Real nativePowers(Real)
+{
+    return std::pow(2.0L, 10) + std::pow(3.0L, 3) - std::pow(1.5L, 2) + std::pow(0.5L, 0.5L);
+}
+__attribute__((noinline)) Real nativeParentheses(Real)
+{
+    return ((1 + 2) * (3 + 4) - (5 - 6) * (7 + 8)) / Real((9 - 1) * (2 + 3));
+}
+__attribute__((noinline)) Real nativeFunctions(Real)
+{
+    return std::sin(0.5L) + std::cos(0.5L) * std::log(2.0L) + std::sqrt(std::log10(100.0L) + std::exp(1.0L));
+}
+__attribute__((noinline)) Real nativeVariable(Real x)
+{
+    return x * x + 2 * x + 1 - x / 4;
+}
+const Native kNative[] = {nativeArithmetic, nativePowers, nativeParentheses, nativeFunctions, nativeVariable};
+
+void Repeated_NativeExtended(benchmark::State& state)
+{
+    const Native f = kNative[state.range(0)];
+    Real x = 3;
+    for (auto _ : state) {
+        Real value = f(x);
+        benchmark::DoNotOptimize(value);
+        x += 0.25L;
+    }
+    state.SetLabel(kExpressions[state.range(0)].label);
+    state.SetItemsProcessed(state.iterations());
+}
+
 void Repeated_Muparser(benchmark::State& state)
 {
     const Expression& e = kExpressions[state.range(0)];
@@ -142,5 +181,6 @@ BENCHMARK(OneOff_Muparser)->DenseRange(0, kCount - 1);
 BENCHMARK(OneOffLine_Quillmar)->DenseRange(0, kCount - 1);
 BENCHMARK(Repeated_Quillmar)->DenseRange(0, kCount - 1);
 BENCHMARK(Repeated_Muparser)->DenseRange(0, kCount - 1);
+BENCHMARK(Repeated_NativeExtended)->DenseRange(0, kCount - 1);
 
 BENCHMARK_MAIN();

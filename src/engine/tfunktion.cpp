@@ -49,7 +49,7 @@ void tfunktion::closeGroup()
         const PendingOperator top = operators_[--operatorDepth_];
         if (top.code == opOpen)
             return;
-        append({ProgramEntry::Kind::operation, top.code, top.cell, 0});
+        append({ProgramEntry::Kind::operation, Step::unary, top.code, top.cell, 0});
         if (!success_)
             return;
     }
@@ -68,7 +68,7 @@ void tfunktion::applyOperator(std::uint16_t code, Tfktzelle* called)
             ++operatorDepth_;
             break;
         }
-        append({ProgramEntry::Kind::operation, top.code, top.cell, 0});
+        append({ProgramEntry::Kind::operation, Step::unary, top.code, top.cell, 0});
         if (!success_)
             return;
     }
@@ -115,7 +115,7 @@ void tfunktion::readOperand(std::string_view text, std::size_t& pos, std::string
 {
     const std::string_view rest = text.substr(pos);
     if (!parameterName.empty() && rest.starts_with(parameterName)) {
-        append({ProgramEntry::Kind::parameter, 0, nullptr, 0});
+        append({ProgramEntry::Kind::parameter, Step::pushParameter, 0, nullptr, 0});
         pos += parameterName.size();
         return;
     }
@@ -124,7 +124,7 @@ void tfunktion::readOperand(std::string_view text, std::size_t& pos, std::string
         success_ = false;
         return;
     }
-    append({ProgramEntry::Kind::cell, 0, cell, 0});
+    append({ProgramEntry::Kind::cell, Step::pushVariable, 0, cell, 0});
     pos += cell->name().size();
 }
 
@@ -164,7 +164,7 @@ bool tfunktion::compile(std::string_view body, std::string_view parameterName, s
                 groupStart = false;
             }
         } else if (scanNumber(text, pos, number)) {
-            append({ProgramEntry::Kind::number, 0, nullptr, number});
+            append({ProgramEntry::Kind::number, Step::pushNumber, 0, nullptr, number});
             groupStart = false;
         } else {
             readOperand(text, pos, parameterName);
@@ -178,6 +178,44 @@ bool tfunktion::compile(std::string_view body, std::string_view parameterName, s
     optimize();
     return true;
 }
+
+namespace {
+
+Step twoOperandStep(std::uint16_t code, Step add, Step subtract, Step multiply, Step divide, Step power)
+{
+    switch (code) {
+    case opAdd: return add;
+    case opSubtract: return subtract;
+    case opMultiply: return multiply;
+    case opDivide: return divide;
+    default: return power;
+    }
+}
+
+Step stepOf(const ProgramEntry& entry)
+{
+    switch (entry.kind) {
+    case ProgramEntry::Kind::number:
+        return Step::pushNumber;
+    case ProgramEntry::Kind::parameter:
+        return Step::pushParameter;
+    case ProgramEntry::Kind::cell:
+        return Step::pushVariable;
+    case ProgramEntry::Kind::numberOperation:
+        return twoOperandStep(entry.code, Step::addN, Step::subtractN, Step::multiplyN, Step::divideN, Step::powerN);
+    case ProgramEntry::Kind::parameterOperation:
+        return twoOperandStep(entry.code, Step::addP, Step::subtractP, Step::multiplyP, Step::divideP, Step::powerP);
+    case ProgramEntry::Kind::operation:
+        break;
+    }
+    if (entry.code == opCall)
+        return Step::call;
+    if (isBinary(entry.code))
+        return twoOperandStep(entry.code, Step::add, Step::subtract, Step::multiply, Step::divide, Step::power);
+    return Step::unary;
+}
+
+} // namespace
 
 void tfunktion::optimize()
 {
@@ -216,6 +254,15 @@ void tfunktion::optimize()
         program_[out++] = entry;
     }
     programCount_ = static_cast<std::uint16_t>(out);
+    for (int i = 0; i < programCount_; ++i)
+        program_[i].step = stepOf(program_[i]);
+    // A checked program begins with a value; nothing lies below it yet.
+    switch (program_[0].step) {
+    case Step::pushNumber: program_[0].step = Step::loadNumber; break;
+    case Step::pushParameter: program_[0].step = Step::loadParameter; break;
+    case Step::pushVariable: program_[0].step = Step::loadVariable; break;
+    default: break;
+    }
 }
 
 bool tfunktion::check(std::string_view ownName)
@@ -271,39 +318,24 @@ bool tfunktion::references(const Tfktzelle* cell) const
 
 namespace {
 
-// The two-operand operations, inline for the common ones. The values travel by
-// value, so a run can keep its top value in a register.
-inline Real binary(std::uint16_t code, Real a, Real b, bool& ok)
+// Whether value is neither infinite nor undefined: value - value is 0 exactly
+// then, NaN otherwise. Needs no constant from memory.
+inline bool isFinite(Real value)
 {
-    Real value;
-    switch (code) {
-    case opAdd:
-        value = a + b;
-        break;
-    case opSubtract:
-        value = a - b;
-        break;
-    case opMultiply:
-        value = a * b;
-        break;
-    case opDivide:
-        ok = b != 0;
-        value = a / (ok ? b : 1);
-        break;
-    default:
-        ok = power(a, b, value);
-        return value;
-    }
-    // Finite exactly when value - value is 0 (inf and NaN give NaN); this
-    // needs no constant from memory, unlike a comparison with the largest value.
-    ok = ok && value - value == 0;
-    return value;
+    return value - value == 0;
 }
 
 Real unary(std::uint16_t code, Real x, bool& ok)
 {
     Real value = 0;
     ok = applyUnary(code, x, value);
+    return value;
+}
+
+Real raise(Real a, Real b, bool& ok)
+{
+    Real value = 0;
+    ok = isFinite(a) && isFinite(b) && power(a, b, value);
     return value;
 }
 
@@ -323,51 +355,111 @@ bool tfunktion::run(const Real& argument, Real& result, int depth)
 {
     // A program that is already running is part of a cycle of definitions:
     // without branches such a run could never end.
-    if (running_ || depth > kMaxNesting || !success_) {
+    if (running_ || depth > kMaxNesting || !success_ || !isFinite(argument)) {
         result = 0;
         return false;
     }
     running_ = true;
-    // The top value is kept apart from the stack (the first push stores a dummy
-    // below it); the check has bounded the depth by kMaxValues.
+    // An overflow is found without trapping: +, - and * carry an infinite or
+    // undefined operand into an infinite or undefined result, and so does a
+    // dividend, so their results are tested once, at the end. Every other step
+    // (divisor, power, function, call) tests its operands before it uses them.
+    // The top value is kept apart from the stack; the check has bounded the
+    // depth by kMaxValues.
     Real top = 0;
     const Real parameter = argument;
     int below = 0;
     bool ok = true;
     const ProgramEntry* const end = program_ + programCount_;
-    for (const ProgramEntry* entry = program_; ok && entry != end; ++entry) {
-        switch (entry->kind) {
-        case ProgramEntry::Kind::number:
+    for (const ProgramEntry* entry = program_; entry != end; ++entry) {
+        switch (entry->step) {
+        case Step::loadNumber:
+            top = entry->number;
+            break;
+        case Step::loadParameter:
+            top = parameter;
+            break;
+        case Step::loadVariable:
+            top = runNested(*entry, Real(0), depth, ok);
+            break;
+        case Step::pushNumber:
             values_[below++] = top;
             top = entry->number;
             break;
-        case ProgramEntry::Kind::parameter:
+        case Step::pushParameter:
             values_[below++] = top;
             top = parameter;
             break;
-        case ProgramEntry::Kind::cell:
+        case Step::pushVariable:
             values_[below++] = top;
             top = runNested(*entry, Real(0), depth, ok);
             break;
-        case ProgramEntry::Kind::numberOperation:
-            top = binary(entry->code, top, entry->number, ok);
-            break;
-        case ProgramEntry::Kind::parameterOperation:
-            top = binary(entry->code, top, parameter, ok);
-            break;
-        case ProgramEntry::Kind::operation:
-            if (isBinary(entry->code)) {
-                --below;
-                top = binary(entry->code, values_[below], top, ok);
-            } else if (entry->code == opCall) {
+        case Step::call:
+            if (!isFinite(top))
+                ok = false;
+            else
                 top = runNested(*entry, top, depth, ok);
-            } else {
+            break;
+        case Step::unary:
+            if (!isFinite(top))
+                ok = false;
+            else
                 top = unary(entry->code, top, ok);
-            }
+            break;
+        case Step::add:
+            top = values_[--below] + top;
+            break;
+        case Step::subtract:
+            top = values_[--below] - top;
+            break;
+        case Step::multiply:
+            top = values_[--below] * top;
+            break;
+        case Step::divide:
+            ok = top != 0 && isFinite(top);
+            top = values_[--below] / (ok ? top : 1);
+            break;
+        case Step::power:
+            top = raise(values_[--below], top, ok);
+            break;
+        case Step::addN:
+            top += entry->number;
+            break;
+        case Step::subtractN:
+            top -= entry->number;
+            break;
+        case Step::multiplyN:
+            top *= entry->number;
+            break;
+        case Step::divideN:
+            ok = entry->number != 0;
+            top /= ok ? entry->number : 1;
+            break;
+        case Step::powerN:
+            top = raise(top, entry->number, ok);
+            break;
+        case Step::addP:
+            top += parameter;
+            break;
+        case Step::subtractP:
+            top -= parameter;
+            break;
+        case Step::multiplyP:
+            top *= parameter;
+            break;
+        case Step::divideP:
+            ok = parameter != 0;
+            top /= ok ? parameter : 1;
+            break;
+        case Step::powerP:
+            top = raise(top, parameter, ok);
             break;
         }
+        if (!ok)
+            break;
     }
     running_ = false;
+    ok = ok && isFinite(top);
     result = ok ? top : 0;
     return ok;
 }

@@ -13,6 +13,24 @@ namespace quillmar {
 class fktliste;
 class Tfktzelle;
 
+// What a run does with one program entry: one flat choice, so that running
+// needs a single dispatch per entry. The suffix says where the right operand of
+// a two-operand step comes from: the stack, the entry's number (N) or the
+// parameter (P).
+enum class Step : std::uint8_t {
+    loadNumber, // the first entry, which finds the stack empty
+    loadParameter,
+    loadVariable,
+    pushNumber,
+    pushParameter,
+    pushVariable,
+    call,
+    unary,
+    add, subtract, multiply, divide, power,
+    addN, subtractN, multiplyN, divideN, powerN,
+    addP, subtractP, multiplyP, divideP, powerP,
+};
+
 struct ProgramEntry {
     enum class Kind : std::uint8_t {
         number,    // push number
@@ -26,6 +44,7 @@ struct ProgramEntry {
         parameterOperation,
     };
     Kind kind;
+    Step step; // set once the program is complete
     std::uint16_t code;
     Tfktzelle* cell;
     Real number;
@@ -79,7 +98,7 @@ private:
     const fktliste& store_;
     ProgramEntry program_[kMaxProgram];
     PendingOperator operators_[kMaxOperators];
-    Real values_[kMaxValues + 1]; // below the top value, which a run keeps apart
+    Real values_[kMaxValues]; // below the top value, which a run keeps apart
     std::uint16_t programCount_ = 0;
     std::int16_t operatorDepth_ = 0;
     bool success_ = false;

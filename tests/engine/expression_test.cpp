@@ -145,3 +145,24 @@ TEST_F(Evaluator, EnforcesTheOperatorAndProgramLimits)
     EXPECT_EQ(compute(sum(50, true)), 48);  // 100 entries
     EXPECT_FALSE(compute(sum(51, false)).has_value()); // 101 entries
 }
+
+TEST_F(Evaluator, OverflowFailsEvenWhenLaterStepsWouldHideIt)
+{
+    // 1E4932*10 overflows; what follows would turn it into a finite value.
+    const char* lines[] = {
+        "1/(1E4932*10)=",      "(1E4932*10)*0=",   "1E4932*10-1E4932*10=", "SGN(1E4932*10)=",
+        "ARCTAN(1E4932*10)=",  "2^(1E4932*10)=",   "(1E4932*10)^0=",       "EXP(-(1E4932*10))=",
+        "0*(1E4932*10)+1=",    "1/(-(1E4932*10))=",
+    };
+    for (const char* line : lines)
+        EXPECT_FALSE(compute(line).has_value()) << line;
+
+    define("F(T)=1/T");
+    define("G(T)=T*T*0+1");
+    define("H(T)=2/(T*T)");
+    define("K(T)=ARCTAN(T*T)");
+    define("L(T)=(T*1E4932)^0");
+    for (const char* line : {"F(1E4932*10)=", "G(1E3000)=", "H(1E3000)=", "K(1E3000)=", "L(10)="})
+        EXPECT_FALSE(compute(line).has_value()) << line;
+    EXPECT_EQ(compute("F(4)+G(2)+H(1)="), 3.25L);
+}
