@@ -239,6 +239,8 @@ std::string formatNumber(std::string_view pattern, Real value, const NumberSepar
         const bool minus = role == SectionRole::negative && !ownSection;
         if (section.scientific)
             return layOut(section, scientificParts(role == SectionRole::zero ? 0 : value, section), minus, separators);
+        if (std::fabs(value) >= 1e18L && role != SectionRole::zero)
+            return formatGeneral(value, separators); // more than 18 integer digits
         const DecimalDigits d = role == SectionRole::zero ? DecimalDigits{} : roundToDecimals(value, section.fractionPlaceholders);
         if (d.digits.empty() && role != SectionRole::zero)
             return std::nullopt; // shows as zero

@@ -146,6 +146,14 @@ TEST(FormatNumber, extremeValuesKeepTheirDigits)
     EXPECT_EQ(formatGeneral(denormMin), "3,64519953188247E-4951");
     EXPECT_EQ(formatNumber("0.000", denormMin), "0,000");
     EXPECT_EQ(formatNumber("0.000", -denormMin), "0,000");
+    // Just below and above an exact tie: the digits after the rounding position
+    // decide, however far out they are.
+    EXPECT_EQ(formatNumber("0.00", 0.125L - std::ldexp(1.0L, -60)), "0,12");
+    EXPECT_EQ(formatNumber("0.00", 0.125L + std::ldexp(1.0L, -60)), "0,13");
+    EXPECT_EQ(formatNumber("0", 2.5L - std::ldexp(1.0L, -62)), "2");
+    EXPECT_EQ(formatNumber("0.0E+0", 0.25L - std::ldexp(1.0L, -66)), "2,5E-1");
+    EXPECT_EQ(formatNumber("0.0E+0", 0.125L - std::ldexp(1.0L, -66)), "1,2E-1");
+    EXPECT_EQ(formatNumber("0.000", -0.0L), "0,000");
     // All 64 bits of the significand reach the text (a double would give ...680).
     EXPECT_EQ(formatNumber("0", 123456789012345679.0L), "123456789012345679");
 }
