@@ -109,7 +109,7 @@ def example_strays(formel, given_syms):
                 before2 = prev[-2:-1] if len(prev) > 1 else ""
                 after = rest[len(s):len(s) + 1]
                 bad = before == "\\" or prev.endswith("\\c(") and not s.startswith("\\c(")
-                if before.isalpha() and before2 != "\\":
+                if before.isalpha() and (before2 != "\\" or before not in "mSI"):
                     bad = True
                 if after.isalpha() and s[-1:].isalpha():
                     bad = True
