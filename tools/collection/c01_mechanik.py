@@ -87,7 +87,7 @@ f("Gleichförmige Bewegung", ["S", "V", "T"], [
 f("Weg bei gleichmäßig beschleunigter Bewegung aus der Ruhe", ["S", "A", "T"], [
     r"s=\f(a;2)\mt\u(2) ~ S=A/2*T^2",
     r"a=\f(2\ms;t\u(2)) ~ A=2*S/T^2",
-    r"t=\r(\f(2\ms;a)) ~ T=SQRT(2*S/A)"], grafik="bewegung.png")
+    r"t=\r(\f(2\ms;a)) ~ T=SQRT(2*S/A)"])
 f("Geschwindigkeit bei gleichmäßiger Beschleunigung", ["V", "VA", "A", "T"], [
     r"v=v\d(0)+a\mt ~ V=VA+A*T",
     r"v\d(0)=v-a\mt ~ VA=V-A*T",
@@ -121,7 +121,7 @@ f("Fallgeschwindigkeit nach der Zeit", ["V", "G", "T"], [
 f("Waagerechter Wurf: Wurfweite", ["SW", "VA", "H", "G"], [
     r"s\d(W)=v\d(0)\m\r(\f(2\mh;g)) ~ SW=VA*SQRT(2*H/G)",
     r"v\d(0)=s\d(W)\m\r(\f(g;2\mh)) ~ VA=SW*SQRT(G/(2*H))",
-    r"h=\f(g\ms\d(W)\u(2);2\mv\d(0)\u(2)) ~ H=G*SW^2/(2*VA^2)"], ex="VA=12", grafik="wurf_waagerecht.png")
+    r"h=\f(g\ms\d(W)\u(2);2\mv\d(0)\u(2)) ~ H=G*SW^2/(2*VA^2)"], ex="VA=12")
 f("Schräger Wurf: Wurfweite", ["SW", "VA", "ABW", "G"], [
     r"s\d(W)=\f(v\d(0)\u(2)\msin(2\m\c(a));g) ~ SW=VA^2*SIN(2*ABW)/G",
     r"v\d(0)=\r(\f(s\d(W)\mg;sin(2\m\c(a)))) ~ VA=SQRT(SW*G/SIN(2*ABW))",
@@ -225,7 +225,7 @@ topic("Kreisbewegung")
 f("Bahngeschwindigkeit", ["V", "OMEGA", "RAD"], [
     r"v=\c(w)\mr ~ V=OMEGA*RAD",
     r"\c(w)=\f(v;r) ~ OMEGA=V/RAD",
-    r"r=\f(v;\c(w)) ~ RAD=V/OMEGA"], grafik="kreisbewegung.png")
+    r"r=\f(v;\c(w)) ~ RAD=V/OMEGA"])
 f("Winkelgeschwindigkeit aus der Drehzahl", ["OMEGA", "N"], [
     r"\c(w)=2\m\c(p)\mn ~ OMEGA=2*3,14159265358979324*N",
     r"n=\f(\c(w);2\m\c(p)) ~ N=OMEGA/(2*3,14159265358979324)"])
@@ -236,7 +236,7 @@ f("Umlaufdauer", ["TU", "RAD", "V"], [
 f("Zentripetalbeschleunigung", ["AZ", "V", "RAD"], [
     r"a\d(Z)=\f(v\u(2);r) ~ AZ=V^2/RAD",
     r"v=\r(a\d(Z)\mr) ~ V=SQRT(AZ*RAD)",
-    r"r=\f(v\u(2);a\d(Z)) ~ RAD=V^2/AZ"], grafik="kreisbewegung.png")
+    r"r=\f(v\u(2);a\d(Z)) ~ RAD=V^2/AZ"])
 f("Zentripetalkraft", ["FZ", "M", "V", "RAD"], [
     r"F\d(Z)=\f(m\mv\u(2);r) ~ FZ=M*V^2/RAD",
     r"m=\f(F\d(Z)\mr;v\u(2)) ~ M=FZ*RAD/V^2",

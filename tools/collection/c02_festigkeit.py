@@ -71,11 +71,11 @@ f("Biegespannung", ["SIGB", "MBIEG", "WBIEG"], [
 f("Widerstandsmoment eines Rechteckquerschnitts", ["WBIEG", "BQ", "HQ"], [
     r"W=\f(b\mh\u(2);6) ~ WBIEG=BQ*HQ^2/6",
     r"b=\f(6\mW;h\u(2)) ~ BQ=6*WBIEG/HQ^2",
-    r"h=\r(\f(6\mW;b)) ~ HQ=SQRT(6*WBIEG/BQ)"], grafik="rechteckquerschnitt.png")
+    r"h=\r(\f(6\mW;b)) ~ HQ=SQRT(6*WBIEG/BQ)"])
 f("Flächenmoment eines Rechteckquerschnitts", ["IFL", "BQ", "HQ"], [
     r"I=\f(b\mh\u(3);12) ~ IFL=BQ*HQ^3/12",
     r"b=\f(12\mI;h\u(3)) ~ BQ=12*IFL/HQ^3",
-    r"h=\h(3)\w(\f(12\mI;b)) ~ HQ=(12*IFL/BQ)^(1/3)"], grafik="rechteckquerschnitt.png")
+    r"h=\h(3)\w(\f(12\mI;b)) ~ HQ=(12*IFL/BQ)^(1/3)"])
 f("Widerstandsmoment eines Kreisquerschnitts", ["WBIEG", "DQ"], [
     r"W=\f(\c(p)\md\u(3);32) ~ WBIEG=" + P + "*DQ^3/32",
     r"d=\h(3)\w(\f(32\mW;\c(p))) ~ DQ=(32*WBIEG/" + P + ")^(1/3)"])
@@ -87,7 +87,7 @@ f("Durchbiegung eines Kragträgers mit Einzellast am Ende", ["FDURCH", "FL", "LT
     r"F=\f(3\mE\mI\mf;l\u(3)) ~ FL=3*EMOD*IFL*FDURCH/LTR^3",
     r"l=\h(3)\w(\f(3\mE\mI\mf;F)) ~ LTR=(3*EMOD*IFL*FDURCH/FL)^(1/3)",
     r"E=\f(F\ml\u(3);3\mI\mf) ~ EMOD=FL*LTR^3/(3*IFL*FDURCH)",
-    r"I=\f(F\ml\u(3);3\mE\mf) ~ IFL=FL*LTR^3/(3*EMOD*FDURCH)"], ex="FL=2000", grafik="kragtraeger.png")
+    r"I=\f(F\ml\u(3);3\mE\mf) ~ IFL=FL*LTR^3/(3*EMOD*FDURCH)"], ex="FL=2000")
 f("Durchbiegung eines Trägers auf zwei Stützen mit Mittellast", ["FDURCH", "FL", "LTR", "EMOD", "IFL"], [
     r"f=\f(F\ml\u(3);48\mE\mI) ~ FDURCH=FL*LTR^3/(48*EMOD*IFL)",
     r"F=\f(48\mE\mI\mf;l\u(3)) ~ FL=48*EMOD*IFL*FDURCH/LTR^3",
@@ -101,7 +101,7 @@ f("Größtes Biegemoment eines Trägers auf zwei Stützen mit Mittellast", ["MBI
 f("Größtes Biegemoment eines Kragträgers", ["MBIEG", "FL", "LTR"], [
     r"M\d(b)=F\ml ~ MBIEG=FL*LTR",
     r"F=\f(M\d(b);l) ~ FL=MBIEG/LTR",
-    r"l=\f(M\d(b);F) ~ LTR=MBIEG/FL"], ex="FL=2000", grafik="kragtraeger.png")
+    r"l=\f(M\d(b);F) ~ LTR=MBIEG/FL"], ex="FL=2000")
 
 topic("Torsion")
 f("Torsionsspannung", ["TAUT", "MT", "WP"], [
@@ -186,12 +186,12 @@ f("Druck", ["PDR", "FKOLB", "AKOLB"], [
 f("Hydrostatischer Druck (Schweredruck)", ["PDR", "RHO", "G", "HT"], [
     r"p=\c(r)\mg\mh ~ PDR=RHO*G*HT",
     r"\c(r)=\f(p;g\mh) ~ RHO=PDR/(G*HT)",
-    r"h=\f(p;\c(r)\mg) ~ HT=PDR/(RHO*G)"], grafik="hydrostatik.png")
+    r"h=\f(p;\c(r)\mg) ~ HT=PDR/(RHO*G)"])
 f("Absoluter Druck in einer Flüssigkeit", ["PDR", "PNULL", "RHO", "G", "HT"], [
     r"p=p\d(0)+\c(r)\mg\mh ~ PDR=PNULL+RHO*G*HT",
     r"p\d(0)=p-\c(r)\mg\mh ~ PNULL=PDR-RHO*G*HT",
     r"\c(r)=\f(p-p\d(0);g\mh) ~ RHO=(PDR-PNULL)/(G*HT)",
-    r"h=\f(p-p\d(0);\c(r)\mg) ~ HT=(PDR-PNULL)/(RHO*G)"], grafik="hydrostatik.png")
+    r"h=\f(p-p\d(0);\c(r)\mg) ~ HT=(PDR-PNULL)/(RHO*G)"])
 f("Hydraulische Presse", ["FZWEI", "FEINS", "AZWEI", "AEINS"], [
     r"F\d(2)=F\d(1)\m\f(A\d(2);A\d(1)) ~ FZWEI=FEINS*AZWEI/AEINS",
     r"F\d(1)=F\d(2)\m\f(A\d(1);A\d(2)) ~ FEINS=FZWEI*AEINS/AZWEI",
@@ -221,7 +221,7 @@ f("Bernoulli-Gleichung für eine waagerechte Leitung", ["PZWEI", "PEINS", "RHO",
     r"p\d(1)=p\d(2)+\f(\c(r);2)\m(v\d(2)\u(2)-v\d(1)\u(2)) ~ PEINS=PZWEI+RHO/2*(VSZWEI^2-VSEINS^2)",
     r"\c(r)=\f(2\m(p\d(1)-p\d(2));v\d(2)\u(2)-v\d(1)\u(2)) ~ RHO=2*(PEINS-PZWEI)/(VSZWEI^2-VSEINS^2)",
     r"v\d(1)=\r(v\d(2)\u(2)-\f(2\m(p\d(1)-p\d(2));\c(r))) ~ VSEINS=SQRT(VSZWEI^2-2*(PEINS-PZWEI)/RHO)",
-    r"v\d(2)=\r(v\d(1)\u(2)+\f(2\m(p\d(1)-p\d(2));\c(r))) ~ VSZWEI=SQRT(VSEINS^2+2*(PEINS-PZWEI)/RHO)"], grafik="bernoulli.png")
+    r"v\d(2)=\r(v\d(1)\u(2)+\f(2\m(p\d(1)-p\d(2));\c(r))) ~ VSZWEI=SQRT(VSEINS^2+2*(PEINS-PZWEI)/RHO)"])
 f("Staudruck", ["PSTAU", "RHO", "VS"], [
     r"q=\f(\c(r);2)\mv\u(2) ~ PSTAU=RHO/2*VS^2",
     r"\c(r)=\f(2\mq;v\u(2)) ~ RHO=2*PSTAU/VS^2",

@@ -157,7 +157,7 @@ f("Wärmeleitung durch eine ebene Wand", ["PHIW", "LAMW", "AW", "DTK", "DW"], [
     r"\c(l)=\f(\c(F)\md;A\m\c(D)T) ~ LAMW=PHIW*DW/(AW*DTK)",
     r"A=\f(\c(F)\md;\c(l)\m\c(D)T) ~ AW=PHIW*DW/(LAMW*DTK)",
     r"\c(D)T=\f(\c(F)\md;\c(l)\mA) ~ DTK=PHIW*DW/(LAMW*AW)",
-    r"d=\f(\c(l)\mA\m\c(D)T;\c(F)) ~ DW=LAMW*AW*DTK/PHIW"], ex="DTK=20", grafik="waermeleitung.png")
+    r"d=\f(\c(l)\mA\m\c(D)T;\c(F)) ~ DW=LAMW*AW*DTK/PHIW"], ex="DTK=20")
 f("Wärmeübergang", ["PHIW", "ALPW", "AW", "DTK"], [
     r"\c(F)=\c(a)\mA\m\c(D)T ~ PHIW=ALPW*AW*DTK",
     r"\c(a)=\f(\c(F);A\m\c(D)T) ~ ALPW=PHIW/(AW*DTK)",

@@ -65,7 +65,7 @@ topic("Grundgesetze des Stromkreises")
 f("Ohmsches Gesetz", ["U", "R", "I"], [
     r"U=R\mI ~ U=R*I",
     r"R=\f(U;I) ~ R=U/I",
-    r"I=\f(U;R) ~ I=U/R"], grafik="stromkreis.png")
+    r"I=\f(U;R) ~ I=U/R"])
 f("Elektrische Stromstärke", ["I", "QL", "T"], [
     r"I=\f(Q;t) ~ I=QL/T",
     r"Q=I\mt ~ QL=I*T",
@@ -88,16 +88,16 @@ topic("Schaltungen von Widerständen")
 f("Reihenschaltung zweier Widerstände", ["RGES", "REINS", "RZWEI"], [
     r"R\d(ges)=R\d(1)+R\d(2) ~ RGES=REINS+RZWEI",
     r"R\d(1)=R\d(ges)-R\d(2) ~ REINS=RGES-RZWEI",
-    r"R\d(2)=R\d(ges)-R\d(1) ~ RZWEI=RGES-REINS"], grafik="reihenschaltung.png")
+    r"R\d(2)=R\d(ges)-R\d(1) ~ RZWEI=RGES-REINS"])
 f("Parallelschaltung zweier Widerstände", ["RGES", "REINS", "RZWEI"], [
     r"R\d(ges)=\f(R\d(1)\mR\d(2);R\d(1)+R\d(2)) ~ RGES=REINS*RZWEI/(REINS+RZWEI)",
     r"R\d(1)=\f(R\d(ges)\mR\d(2);R\d(2)-R\d(ges)) ~ REINS=RGES*RZWEI/(RZWEI-RGES)",
-    r"R\d(2)=\f(R\d(ges)\mR\d(1);R\d(1)-R\d(ges)) ~ RZWEI=RGES*REINS/(REINS-RGES)"], grafik="parallelschaltung.png")
+    r"R\d(2)=\f(R\d(ges)\mR\d(1);R\d(1)-R\d(ges)) ~ RZWEI=RGES*REINS/(REINS-RGES)"])
 f("Unbelasteter Spannungsteiler", ["UZWEI", "U", "REINS", "RZWEI"], [
     r"U\d(2)=U\m\f(R\d(2);R\d(1)+R\d(2)) ~ UZWEI=U*RZWEI/(REINS+RZWEI)",
     r"U=U\d(2)\m\f(R\d(1)+R\d(2);R\d(2)) ~ U=UZWEI*(REINS+RZWEI)/RZWEI",
     r"R\d(1)=R\d(2)\m\f(U-U\d(2);U\d(2)) ~ REINS=RZWEI*(U-UZWEI)/UZWEI",
-    r"R\d(2)=R\d(1)\m\f(U\d(2);U-U\d(2)) ~ RZWEI=REINS*UZWEI/(U-UZWEI)"], ex="U=12", grafik="spannungsteiler.png")
+    r"R\d(2)=R\d(1)\m\f(U\d(2);U-U\d(2)) ~ RZWEI=REINS*UZWEI/(U-UZWEI)"], ex="U=12")
 f("Stromteiler", ["IEINS", "I", "REINS", "RZWEI"], [
     r"I\d(1)=I\m\f(R\d(2);R\d(1)+R\d(2)) ~ IEINS=I*RZWEI/(REINS+RZWEI)",
     r"I=I\d(1)\m\f(R\d(1)+R\d(2);R\d(2)) ~ I=IEINS*(REINS+RZWEI)/RZWEI",
@@ -156,7 +156,7 @@ f("Kapazität eines Plattenkondensators", ["C", "EPSNULL", "EPSR", "APL", "DPL"]
     r"C=\c(e)\d(0)\m\c(e)\d(r)\m\f(A;d) ~ C=EPSNULL*EPSR*APL/DPL",
     r"\c(e)\d(r)=\f(C\md;\c(e)\d(0)\mA) ~ EPSR=C*DPL/(EPSNULL*APL)",
     r"A=\f(C\md;\c(e)\d(0)\m\c(e)\d(r)) ~ APL=C*DPL/(EPSNULL*EPSR)",
-    r"d=\f(\c(e)\d(0)\m\c(e)\d(r)\mA;C) ~ DPL=EPSNULL*EPSR*APL/C"], grafik="plattenkondensator.png")
+    r"d=\f(\c(e)\d(0)\m\c(e)\d(r)\mA;C) ~ DPL=EPSNULL*EPSR*APL/C"])
 f("Energie eines geladenen Kondensators", ["WC", "C", "U"], [
     r"W=\f(C;2)\mU\u(2) ~ WC=C/2*U^2",
     r"C=\f(2\mW;U\u(2)) ~ C=2*WC/U^2",
@@ -177,7 +177,7 @@ f("Entladung eines Kondensators", ["UC", "UQ", "T", "TAU"], [
     r"u\d(C)=U\d(0)\me\u(-t/\c(t)) ~ UC=UQ*EXP(-T/TAU)",
     r"U\d(0)=u\d(C)\me\u(t/\c(t)) ~ UQ=UC*EXP(T/TAU)",
     r"t=\c(t)\ml\n\f(U\d(0);u\d(C)) ~ T=TAU*LN(UQ/UC)",
-    r"\c(t)=\f(t;l\n(U\d(0)/u\d(C))) ~ TAU=T/LN(UQ/UC)"], ex="T=0,3", grafik="kondensator_entladung.png")
+    r"\c(t)=\f(t;l\n(U\d(0)/u\d(C))) ~ TAU=T/LN(UQ/UC)"], ex="T=0,3")
 f("Aufladung eines Kondensators", ["UC", "UQ", "T", "TAU"], [
     r"u\d(C)=U\d(0)\m(1-e\u(-t/\c(t))) ~ UC=UQ*(1-EXP(-T/TAU))",
     r"U\d(0)=\f(u\d(C);1-e\u(-t/\c(t))) ~ UQ=UC/(1-EXP(-T/TAU))",
@@ -236,12 +236,12 @@ f("Spannungsübersetzung des Transformators", ["USEK", "UPRIM", "NSEK", "NPRIM"]
     r"U\d(2)=U\d(1)\m\f(N\d(2);N\d(1)) ~ USEK=UPRIM*NSEK/NPRIM",
     r"U\d(1)=U\d(2)\m\f(N\d(1);N\d(2)) ~ UPRIM=USEK*NPRIM/NSEK",
     r"N\d(2)=N\d(1)\m\f(U\d(2);U\d(1)) ~ NSEK=NPRIM*USEK/UPRIM",
-    r"N\d(1)=N\d(2)\m\f(U\d(1);U\d(2)) ~ NPRIM=NSEK*UPRIM/USEK"], grafik="transformator.png")
+    r"N\d(1)=N\d(2)\m\f(U\d(1);U\d(2)) ~ NPRIM=NSEK*UPRIM/USEK"])
 f("Stromübersetzung des Transformators", ["ISEK", "IPRIM", "NPRIM", "NSEK"], [
     r"I\d(2)=I\d(1)\m\f(N\d(1);N\d(2)) ~ ISEK=IPRIM*NPRIM/NSEK",
     r"I\d(1)=I\d(2)\m\f(N\d(2);N\d(1)) ~ IPRIM=ISEK*NSEK/NPRIM",
     r"N\d(1)=N\d(2)\m\f(I\d(2);I\d(1)) ~ NPRIM=NSEK*ISEK/IPRIM",
-    r"N\d(2)=N\d(1)\m\f(I\d(1);I\d(2)) ~ NSEK=NPRIM*IPRIM/ISEK"], grafik="transformator.png")
+    r"N\d(2)=N\d(1)\m\f(I\d(1);I\d(2)) ~ NSEK=NPRIM*IPRIM/ISEK"])
 
 
 area("06_magnet", "Magnetismus")
@@ -280,7 +280,7 @@ f("Feldstärke einer langen Spule", ["HFS", "NW", "I", "LSP"], [
     r"H=\f(N\mI;l) ~ HFS=NW*I/LSP",
     r"N=\f(H\ml;I) ~ NW=HFS*LSP/I",
     r"I=\f(H\ml;N) ~ I=HFS*LSP/NW",
-    r"l=\f(N\mI;H) ~ LSP=NW*I/HFS"], ex="I=1,2", grafik="spule.png")
+    r"l=\f(N\mI;H) ~ LSP=NW*I/HFS"], ex="I=1,2")
 f("Flussdichte und Feldstärke", ["BFL", "MYNULL", "MYR", "HFS"], [
     r"B=\c(m)\d(0)\m\c(m)\d(r)\mH ~ BFL=MYNULL*MYR*HFS",
     r"\c(m)\d(r)=\f(B;\c(m)\d(0)\mH) ~ MYR=BFL/(MYNULL*HFS)",

@@ -59,7 +59,7 @@ topic("Linsen und optische Geräte")
 f("Abbildungsgleichung (Linsengleichung)", ["FBR", "GW", "BW"], [
     r"f=\f(g\mb;g+b) ~ FBR=GW*BW/(GW+BW)",
     r"g=\f(f\mb;b-f) ~ GW=FBR*BW/(BW-FBR)",
-    r"b=\f(f\mg;g-f) ~ BW=FBR*GW/(GW-FBR)"], grafik="linse.png")
+    r"b=\f(f\mg;g-f) ~ BW=FBR*GW/(GW-FBR)"])
 f("Abbildungsmaßstab", ["ABBM", "BW", "GW"], [
     r"\c(b)=\f(b;g) ~ ABBM=BW/GW",
     r"b=\c(b)\mg ~ BW=ABBM*GW",
@@ -68,7 +68,7 @@ f("Bildgröße", ["BGR", "GGR", "BW", "GW"], [
     r"B=G\m\f(b;g) ~ BGR=GGR*BW/GW",
     r"G=B\m\f(g;b) ~ GGR=BGR*GW/BW",
     r"b=g\m\f(B;G) ~ BW=GW*BGR/GGR",
-    r"g=b\m\f(G;B) ~ GW=BW*GGR/BGR"], grafik="linse.png")
+    r"g=b\m\f(G;B) ~ GW=BW*GGR/BGR"])
 f("Brechkraft", ["DBR", "FBR"], [
     r"D=\f(1;f) ~ DBR=1/FBR",
     r"f=\f(1;D) ~ FBR=1/DBR"])
@@ -90,7 +90,7 @@ f("Beugung am Gitter (Maxima)", ["ABEUG", "KORD", "LAMBDA", "GGIT"], [
     r"\c(a)=arcsin\f(k\m\c(l);g) ~ ABEUG=ARCSIN(KORD*LAMBDA/GGIT)",
     r"\c(l)=\f(g\msin \c(a);k) ~ LAMBDA=GGIT*SIN(ABEUG)/KORD",
     r"g=\f(k\m\c(l);sin \c(a)) ~ GGIT=KORD*LAMBDA/SIN(ABEUG)",
-    r"k=\f(g\msin \c(a);\c(l)) ~ KORD=GGIT*SIN(ABEUG)/LAMBDA"], grafik="gitter.png")
+    r"k=\f(g\msin \c(a);\c(l)) ~ KORD=GGIT*SIN(ABEUG)/LAMBDA"])
 f("Wellenlänge des Lichts", ["LAMBDA", "CNULL", "FLICHT"], [
     r"\c(l)=\f(c\d(0);f) ~ LAMBDA=CNULL/FLICHT",
     r"f=\f(c\d(0);\c(l)) ~ FLICHT=CNULL/LAMBDA"])
@@ -172,7 +172,7 @@ f("Auslenkung einer harmonischen Schwingung", ["YS", "YMAX", "OMS", "TZ"], [
     r"y=y\d(max)\msin(\c(w)\mt) ~ YS=YMAX*SIN(OMS*TZ)",
     r"y\d(max)=\f(y;sin(\c(w)\mt)) ~ YMAX=YS/SIN(OMS*TZ)",
     r"\c(w)=\f(arcsin(y/y\d(max));t) ~ OMS=ARCSIN(YS/YMAX)/TZ",
-    r"t=\f(arcsin(y/y\d(max));\c(w)) ~ TZ=ARCSIN(YS/YMAX)/OMS"], grafik="sinusschwingung.png")
+    r"t=\f(arcsin(y/y\d(max));\c(w)) ~ TZ=ARCSIN(YS/YMAX)/OMS"])
 f("Energie einer Federschwingung", ["WS", "DFED", "YMAX"], [
     r"W=\f(D;2)\my\d(max)\u(2) ~ WS=DFED/2*YMAX^2",
     r"D=\f(2\mW;y\d(max)\u(2)) ~ DFED=2*WS/YMAX^2",
@@ -191,7 +191,7 @@ topic("Pendel und Schwingkreis")
 f("Periodendauer eines Federpendels", ["TS", "M", "DFED"], [
     r"T=2\m\c(p)\r(\f(m;D)) ~ TS=2*" + P + "*SQRT(M/DFED)",
     r"m=\f(D\mT\u(2);4\m\c(p)\u(2)) ~ M=DFED*TS^2/(4*" + P + "^2)",
-    r"D=\f(4\m\c(p)\u(2)\mm;T\u(2)) ~ DFED=4*" + P + "^2*M/TS^2"], ex="M=0,5", grafik="federpendel.png")
+    r"D=\f(4\m\c(p)\u(2)\mm;T\u(2)) ~ DFED=4*" + P + "^2*M/TS^2"], ex="M=0,5")
 f("Periodendauer eines Fadenpendels", ["TS", "LPEND", "G"], [
     r"T=2\m\c(p)\r(\f(l;g)) ~ TS=2*" + P + "*SQRT(LPEND/G)",
     r"l=\f(g\mT\u(2);4\m\c(p)\u(2)) ~ LPEND=G*TS^2/(4*" + P + "^2)"], grafik="fadenpendel")
@@ -244,7 +244,7 @@ f("Doppler-Effekt bei bewegter Quelle (Annäherung)", ["FB", "FQ", "CWELLE", "VQ
     r"f\d(B)=f\d(Q)\m\f(c;c-v\d(Q)) ~ FB=FQ*CWELLE/(CWELLE-VQ)",
     r"f\d(Q)=f\d(B)\m\f(c-v\d(Q);c) ~ FQ=FB*(CWELLE-VQ)/CWELLE",
     r"v\d(Q)=c\m(1-\f(f\d(Q);f\d(B))) ~ VQ=CWELLE*(1-FQ/FB)",
-    r"c=\f(v\d(Q)\mf\d(B);f\d(B)-f\d(Q)) ~ CWELLE=VQ*FB/(FB-FQ)"], grafik="doppler.png")
+    r"c=\f(v\d(Q)\mf\d(B);f\d(B)-f\d(Q)) ~ CWELLE=VQ*FB/(FB-FQ)"])
 f("Doppler-Effekt bei bewegtem Beobachter (Annäherung)", ["FB", "FQ", "CWELLE", "VB"], [
     r"f\d(B)=f\d(Q)\m\f(c+v\d(B);c) ~ FB=FQ*(CWELLE+VB)/CWELLE",
     r"f\d(Q)=f\d(B)\m\f(c;c+v\d(B)) ~ FQ=FB*CWELLE/(CWELLE+VB)",

@@ -62,7 +62,7 @@ topic("Dreiecke")
 f("Fläche eines Dreiecks", ["GFL", "GG", "GH"], [
     r"A=\f(g\mh;2) ~ GFL=GG*GH/2",
     r"g=\f(2\mA;h) ~ GG=2*GFL/GH",
-    r"h=\f(2\mA;g) ~ GH=2*GFL/GG"], grafik="dreieck.png")
+    r"h=\f(2\mA;g) ~ GH=2*GFL/GG"])
 f("Satz des Pythagoras", ["GC", "GA", "GB"], [
     r"c=\r(a\u(2)+b\u(2)) ~ GC=SQRT(GA^2+GB^2)",
     r"a=\r(c\u(2)-b\u(2)) ~ GA=SQRT(GC^2-GB^2)",
@@ -84,10 +84,10 @@ f("Umfang eines Dreiecks", ["GU", "GA", "GB", "GC"], [
 topic("Kreis und Ellipse")
 f("Fläche eines Kreises", ["GFL", "GR"], [
     r"A=\c(p)\mr\u(2) ~ GFL=" + P + "*GR^2",
-    r"r=\r(\f(A;\c(p))) ~ GR=SQRT(GFL/" + P + ")"], grafik="kreis.png")
+    r"r=\r(\f(A;\c(p))) ~ GR=SQRT(GFL/" + P + ")"], grafik="kreis")
 f("Umfang eines Kreises", ["GU", "GR"], [
     r"U=2\m\c(p)\mr ~ GU=2*" + P + "*GR",
-    r"r=\f(U;2\m\c(p)) ~ GR=GU/(2*" + P + ")"], grafik="kreis.png")
+    r"r=\f(U;2\m\c(p)) ~ GR=GU/(2*" + P + ")"], grafik="kreis")
 f("Fläche eines Kreises aus dem Durchmesser", ["GFL", "GDM"], [
     r"A=\f(\c(p);4)\md\u(2) ~ GFL=" + P + "/4*GDM^2",
     r"d=\r(\f(4\mA;\c(p))) ~ GDM=SQRT(4*GFL/" + P + ")"])

@@ -129,7 +129,7 @@ f("Endkapital bei Zinseszins", ["KN", "KNULL", "ZP", "NJ"], [
     r"K\d(n)=K\d(0)\m(1+\f(p;100 %))\u(n) ~ KN=KNULL*(1+ZP/100)^NJ",
     r"K\d(0)=\f(K\d(n);(1+\f(p;100 %))\u(n)) ~ KNULL=KN/(1+ZP/100)^NJ",
     r"p=100 %\m(\w(\f(K\d(n);K\d(0)))\h(n)-1) ~ ZP=100*((KN/KNULL)^(1/NJ)-1)",
-    r"n=\f(l\n(K\d(n)/K\d(0));l\n(1+p/100 %)) ~ NJ=LN(KN/KNULL)/LN(1+ZP/100)"], grafik="zinseszins.png")
+    r"n=\f(l\n(K\d(n)/K\d(0));l\n(1+p/100 %)) ~ NJ=LN(KN/KNULL)/LN(1+ZP/100)"])
 f("Stetige Verzinsung", ["KN", "KNULL", "ZP", "NJ"], [
     r"K\d(n)=K\d(0)\me\u(p\mn/100 %) ~ KN=KNULL*EXP(ZP*NJ/100)",
     r"K\d(0)=K\d(n)\me\u(-p\mn/100 %) ~ KNULL=KN*EXP(-ZP*NJ/100)",
@@ -322,7 +322,7 @@ f("Zerfallsgesetz", ["NK", "NKNULL", "LZERF", "TZERF"], [
     r"N=N\d(0)\me\u(-\c(l)\mt) ~ NK=NKNULL*EXP(-LZERF*TZERF)",
     r"N\d(0)=N\me\u(\c(l)\mt) ~ NKNULL=NK*EXP(LZERF*TZERF)",
     r"\c(l)=\f(l\n(N\d(0)/N);t) ~ LZERF=LN(NKNULL/NK)/TZERF",
-    r"t=\f(l\n(N\d(0)/N);\c(l)) ~ TZERF=LN(NKNULL/NK)/LZERF"], grafik="zerfall.png")
+    r"t=\f(l\n(N\d(0)/N);\c(l)) ~ TZERF=LN(NKNULL/NK)/LZERF"])
 f("Halbwertszeit und Zerfallskonstante", ["THK", "LZERF"], [
     r"T\d(1/2)=\f(l\n 2;\c(l)) ~ THK=LN(2)/LZERF",
     r"\c(l)=\f(l\n 2;T\d(1/2)) ~ LZERF=LN(2)/THK"])
