@@ -41,6 +41,7 @@ q("RLQ", "Abstand von der Lichtquelle", "r", "m", "Meter", "laenge", ex="2")
 
 topic("Reflexion und Brechung")
 f("Brechungsgesetz (Snellius)", ["BBR", "NEINS", "AEIN", "NZWEI"], [
+    r"sin \c(b)=\f(n\d(1);n\d(2))\msin \c(a) ~ =BBR",
     r"\c(b)=arcsin\f(n\d(1)\msin \c(a);n\d(2)) ~ BBR=ARCSIN(NEINS*SIN(AEIN)/NZWEI)",
     r"\c(a)=arcsin\f(n\d(2)\msin \c(b);n\d(1)) ~ AEIN=ARCSIN(NZWEI*SIN(BBR)/NEINS)",
     r"n\d(1)=n\d(2)\m\f(sin \c(b);sin \c(a)) ~ NEINS=NZWEI*SIN(BBR)/SIN(AEIN)",
@@ -57,6 +58,7 @@ f("Reflexionsgesetz", [], [
 
 topic("Linsen und optische Geräte")
 f("Abbildungsgleichung (Linsengleichung)", ["FBR", "GW", "BW"], [
+    r"\f(1;f)=\f(1;g)+\f(1;b) ~ =FBR",
     r"f=\f(g\mb;g+b) ~ FBR=GW*BW/(GW+BW)",
     r"g=\f(f\mb;b-f) ~ GW=FBR*BW/(BW-FBR)",
     r"b=\f(f\mg;g-f) ~ BW=FBR*GW/(GW-FBR)"])

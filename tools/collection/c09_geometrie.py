@@ -64,6 +64,7 @@ f("Fläche eines Dreiecks", ["GFL", "GG", "GH"], [
     r"g=\f(2\mA;h) ~ GG=2*GFL/GH",
     r"h=\f(2\mA;g) ~ GH=2*GFL/GG"])
 f("Satz des Pythagoras", ["GC", "GA", "GB"], [
+    r"c\u(2)=a\u(2)+b\u(2) ~ =GC",
     r"c=\r(a\u(2)+b\u(2)) ~ GC=SQRT(GA^2+GB^2)",
     r"a=\r(c\u(2)-b\u(2)) ~ GA=SQRT(GC^2-GB^2)",
     r"b=\r(c\u(2)-a\u(2)) ~ GB=SQRT(GC^2-GA^2)"], grafik="rechtwinklig.png")

@@ -42,6 +42,7 @@ f("Sinussatz", ["GA", "GB", "TWA", "TWB"], [
     r"\c(a)=\arcsin\f(a\msin \c(b);b) ~ TWA=ARCSIN(GA*SIN(TWB)/GB)",
     r"\c(b)=\arcsin\f(b\msin \c(a);a) ~ TWB=ARCSIN(GB*SIN(TWA)/GA)"], grafik="dreieck_allgemein.png")
 f("Kosinussatz", ["GC", "GA", "GB", "TWG"], [
+    r"c\u(2)=a\u(2)+b\u(2)-2\ma\mb\mcos \c(g) ~ =GC",
     r"c=\r(a\u(2)+b\u(2)-2\ma\mb\mcos \c(g)) ~ GC=SQRT(GA^2+GB^2-2*GA*GB*COS(TWG))",
     r"\c(g)=\arccos\f(a\u(2)+b\u(2)-c\u(2);2\ma\mb) ~ TWG=ARCCOS((GA^2+GB^2-GC^2)/(2*GA*GB))"], grafik="dreieck_allgemein.png")
 f("Fläche aus zwei Seiten und eingeschlossenem Winkel", ["GFL", "GA", "GB", "TWG"], [
