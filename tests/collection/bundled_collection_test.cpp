@@ -57,7 +57,7 @@ std::string trim(std::string s)
 }
 
 struct Quantity {
-    std::string name, symbol, datei, var, konstante;
+    std::string name, symbol, einheit, datei, var, konstante;
 };
 
 // One formula record as the formula window reads it.
@@ -81,7 +81,7 @@ protected:
             if (!nr)
                 continue;
             (*quantities_)[*nr] = Quantity{groessen.asText("GROESSE"), groessen.asText("SYMBOL"),
-                                           groessen.asText("DATEI"), groessen.asText("RECHENVARI"),
+                                           groessen.asText("EINHEIT"), groessen.asText("DATEI"), groessen.asText("RECHENVARI"),
                                            groessen.asText("KONSTANTE")};
         }
         Table formel = load("formel.cds");
@@ -286,9 +286,13 @@ TEST_F(BundledCollection, UnitTablesExistAndTheirFactorsAreSound)
     EXPECT_LE(listed.size(), 31u) << "the conversion window lists at most 31 quantities";
 
     std::set<std::string> used = listed;
+    std::map<std::string, std::vector<const Quantity*>> users;
     for (const auto& [nr, q] : *quantities_)
-        if (!q.datei.empty())
-            used.insert(text::lowerAscii(fs::path(q.datei).stem().string()));
+        if (!q.datei.empty()) {
+            const std::string name = text::lowerAscii(fs::path(q.datei).stem().string());
+            used.insert(name);
+            users[name].push_back(&q);
+        }
 
     for (const auto& name : used) {
         if (!listed.count(name))
@@ -314,6 +318,13 @@ TEST_F(BundledCollection, UnitTablesExistAndTheirFactorsAreSound)
             if (text::length(units.asText("Stoff")) > 30 || text::length(units.asText("Einheit")) > 20)
                 defects.push_back(name + ": Eintrag zu lang: " + units.asText("Stoff"));
         }
+        // Values typed in a chosen unit are converted into the table's base unit,
+        // so that must be the quantity's own unit.
+        units.first();
+        for (const Quantity* q : users[name])
+            if (q->einheit != units.asText("Einheit"))
+                defects.push_back(q->name + " hat die Einheit " + q->einheit + ", die Tabelle " + name
+                                  + " aber die Basiseinheit " + units.asText("Einheit"));
     }
     EXPECT_TRUE(defects.empty()) << join(defects);
 }
