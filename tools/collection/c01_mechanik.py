@@ -14,7 +14,7 @@ q("QE", "Elementarladung", "e", "C", "Coulomb", abl="A\\ms", konst="1,602176634E
 q("NAVO", "Avogadro-Konstante", "N\\d(A)", "1/mol", "je Mol", konst="6,02214076E23")
 q("SIGMASB", "Stefan-Boltzmann-Konstante", "\\c(s)", "W/(m\\u(2)\\mK\\u(4))", "", konst="5,670374419E-8")
 q("FARAD", "Faraday-Konstante", "F", "C/mol", "Coulomb je Mol", abl="A\\ms/mol", konst="96485,3321233100184")
-q("RYD", "Rydberg-Konstante", "R\\d(\\S)", "1/m", "je Meter", konst="10973731,568160")
+q("RYD", "Rydberg-Konstante für Wasserstoff", "R\\d(H)", "1/m", "je Meter", konst="10967758,34")
 q("PI", "Kreiszahl", "\\c(p)", "1", "ohne Einheit", konst="3,14159265358979324")
 q("SNULL", "Deutliche Sehweite", "s\\d(0)", "m", "Meter", "laenge", konst="0,25")
 q("INULL", "Bezugsschallintensität", "I\\d(0)", "W/m\\u(2)", "Watt je Quadratmeter", konst="1E-12")

@@ -352,9 +352,9 @@ f("Äquivalentdosis", ["HAEQ", "WR", "DOSIS"], [
 
 topic("Atomhülle")
 f("Spektrallinien des Wasserstoffs (Rydberg-Formel)", ["LSPEK", "RYD", "NEINSQ", "NZWEIQ"], [
-    r"\c(l)=\f(1;R\d(\S)\m(\f(1;n\d(1)\u(2))-\f(1;n\d(2)\u(2)))) ~ LSPEK=1/(RYD*(1/NEINSQ^2-1/NZWEIQ^2))",
-    r"n\d(1)=\f(1;\r(\f(1;\c(l)\mR\d(\S))+\f(1;n\d(2)\u(2)))) ~ NEINSQ=1/SQRT(1/(LSPEK*RYD)+1/NZWEIQ^2)",
-    r"n\d(2)=\f(1;\r(\f(1;n\d(1)\u(2))-\f(1;\c(l)\mR\d(\S)))) ~ NZWEIQ=1/SQRT(1/NEINSQ^2-1/(LSPEK*RYD))"])
+    r"\c(l)=\f(1;R\d(H)\m(\f(1;n\d(1)\u(2))-\f(1;n\d(2)\u(2)))) ~ LSPEK=1/(RYD*(1/NEINSQ^2-1/NZWEIQ^2))",
+    r"n\d(1)=\f(1;\r(\f(1;\c(l)\mR\d(H))+\f(1;n\d(2)\u(2)))) ~ NEINSQ=1/SQRT(1/(LSPEK*RYD)+1/NZWEIQ^2)",
+    r"n\d(2)=\f(1;\r(\f(1;n\d(1)\u(2))-\f(1;\c(l)\mR\d(H)))) ~ NZWEIQ=1/SQRT(1/NEINSQ^2-1/(LSPEK*RYD))"])
 f("Energie eines Photons beim Übergang", ["WPH", "HPL", "CNULL", "LSPEK"], [
     r"E=\f(h\mc\d(0);\c(l)) ~ WPH=HPL*CNULL/LSPEK",
     r"\c(l)=\f(h\mc\d(0);E) ~ LSPEK=HPL*CNULL/WPH"])
