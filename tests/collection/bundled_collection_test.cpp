@@ -4,6 +4,7 @@
 // page cannot find, and re-arrangements that do not agree with their main form.
 #include "collection/table.h"
 #include "collection/table_file.h"
+#include "conversion/direction_rule.h"
 #include "engine/fktliste.h"
 #include "engine/zeileauswerten.h"
 #include "support/messages.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -315,6 +317,12 @@ TEST_F(BundledCollection, UnitTablesExistAndTheirFactorsAreSound)
                 defects.push_back(name + ": Faktor '" + factor + "' unbrauchbar");
             else if (i == 0 && k != 1 && k != -1)
                 defects.push_back(name + ": erster Faktor " + factor + " ist nicht 1 oder -1");
+            // ... and the conversion window reads it with the direction rule.
+            units.first();
+            const std::string first = units.asText("Faktor");
+            units.setRecNo(i + 1);
+            if (const auto r = conversion::conversionFactor(first, factor, first); !r.ok())
+                defects.push_back(name + ": " + r.error);
             if (text::length(units.asText("Stoff")) > 30 || text::length(units.asText("Einheit")) > 20)
                 defects.push_back(name + ": Eintrag zu lang: " + units.asText("Stoff"));
         }
@@ -327,6 +335,86 @@ TEST_F(BundledCollection, UnitTablesExistAndTheirFactorsAreSound)
                                   + " aber die Basiseinheit " + units.asText("Einheit"));
     }
     EXPECT_TRUE(defects.empty()) << join(defects);
+}
+
+// Converts one unit of a table into another by their names, as the conversion
+// window does.
+std::optional<Real> convertByName(const std::string& table, const std::string& from, const std::string& to)
+{
+    Table units;
+    if (!loadTable(dataDir() / "daten" / (table + ".cds"), units).empty() || units.recordCount() == 0)
+        return std::nullopt;
+    units.first();
+    const std::string first = units.asText("Faktor");
+    std::string a, b;
+    for (std::size_t i = 0; i < units.recordCount(); ++i) {
+        units.setRecNo(i + 1);
+        if (units.asText("Stoff") == from)
+            a = units.asText("Faktor");
+        if (units.asText("Stoff") == to)
+            b = units.asText("Faktor");
+    }
+    if (a.empty() || b.empty())
+        return std::nullopt;
+    const auto r = conversion::conversionFactor(first, a, b);
+    return r.ok() ? std::optional<Real>(r.value) : std::nullopt;
+}
+
+TEST(BundledUnitTables, ConvertWithTheDefinedFactors)
+{
+    // Exact definitions where they exist, in both kinds of direction.
+    struct Case {
+        const char* table;
+        const char* from;
+        const char* to;
+        long double factor; // 1 from = factor to
+    } const cases[] = {
+        {"laenge", "Zoll (inch)", "Meter", 0.0254L},
+        {"laenge", "Meile (mile)", "Kilometer", 1.609344L},
+        {"laenge", "Seemeile", "Meter", 1852.0L},
+        {"flaeche", "Hektar", "Quadratmeter", 10000.0L},
+        {"volumen", "US-Gallone", "Liter", 3.785411784L},
+        {"masse", "Pfund (lb)", "Gramm", 453.59237L},
+        {"zeit", "Tag", "Minute", 1440.0L},
+        {"geschw", "Kilometer je Stunde", "Meter je Sekunde", 1.0L / 3.6L},
+        {"geschw", "Knoten", "Kilometer je Stunde", 1.852L},
+        {"beschl", "Normfallbeschleunigung", "Meter je Quadratsekunde", 9.80665L},
+        {"kraft", "Pound-force", "Newton", 4.4482216152605L},
+        {"kraft", "Kilopond", "Newton", 9.80665L},
+        {"druck", "Bar", "Hektopascal", 1000.0L},
+        {"druck", "Physikalische Atmosphäre", "Torr", 760.0L},
+        {"energie", "Kilowattstunde", "Megajoule", 3.6L},
+        {"energie", "Kilokalorie", "Joule", 4184.0L},
+        {"leistung", "Pferdestärke", "Watt", 735.49875L},
+        {"drehmom", "Kilopondmeter", "Newtonmeter", 9.80665L},
+        {"frequenz", "Kilohertz", "Hertz", 1000.0L},
+        {"frequenz", "Umdrehungen je Minute", "Hertz", 1.0L / 60.0L},
+        {"winkel", "Grad", "Radiant", 3.14159265358979323846L / 180.0L},
+        {"winkel", "Vollwinkel", "Grad", 360.0L},
+        {"winkgesc", "Umdrehungen je Minute", "Radiant je Sekunde", 2.0L * 3.14159265358979323846L / 60.0L},
+        {"dichte", "Gramm je Kubikzentimeter", "Kilogramm je Kubikmeter", 1000.0L},
+        {"spannung", "Kilovolt", "Millivolt", 1000000.0L},
+        {"strom", "Milliampere", "Ampere", 0.001L},
+        {"widerst", "Megaohm", "Kiloohm", 1000.0L},
+        {"ladung", "Amperestunde", "Coulomb", 3600.0L},
+        {"kapazit", "Mikrofarad", "Nanofarad", 1000.0L},
+        {"indukt", "Millihenry", "Henry", 0.001L},
+        {"flussdi", "Tesla", "Gauß", 10000.0L},
+        {"stoffmen", "Kilomol", "Mol", 1000.0L},
+        {"konzentr", "Mol je Kubikmeter", "Millimol je Liter", 1.0L},
+        {"daten", "Gibibyte", "Mebibyte", 1024.0L},
+        {"daten", "Byte", "Bit", 8.0L},
+        {"verbrauc", "Liter je Kilometer", "Liter je 100 Kilometer", 100.0L},
+        {"volstrom", "Kubikmeter je Stunde", "Liter je Minute", 1000.0L / 60.0L},
+        {"dynvisk", "Poise", "Millipascalsekunde", 100.0L},
+        {"kinvisk", "Stokes", "Zentistokes", 100.0L},
+    };
+    for (const auto& c : cases) {
+        const auto k = convertByName(c.table, c.from, c.to);
+        ASSERT_TRUE(k.has_value()) << c.table << ": " << c.from << " -> " << c.to;
+        EXPECT_NEAR(static_cast<long double>(*k) / c.factor, 1.0L, 1e-12L)
+            << c.table << ": 1 " << c.from << " in " << c.to;
+    }
 }
 
 TEST_F(BundledCollection, PicturesExist)
