@@ -155,7 +155,7 @@ f("Federkraft (Hookesches Gesetz)", ["FFED", "DFED", "SFED"], [
     r"F=D\ms ~ FFED=DFED*SFED",
     r"D=\f(F;s) ~ DFED=FFED/SFED",
     r"s=\f(F;D) ~ SFED=FFED/DFED"])
-f("Kräftegleichgewicht (Kräfte entgegengesetzt)", [], [
+f("Kräftegleichgewicht", [], [
     r"\S F\d(i)=0 ~"])
 
 topic("Arbeit, Energie und Leistung")
