@@ -385,6 +385,7 @@ TEST(BundledUnitTables, ConvertWithTheDefinedFactors)
         {"druck", "Physikalische Atmosphäre", "Torr", 760.0L},
         {"energie", "Kilowattstunde", "Megajoule", 3.6L},
         {"energie", "Kilokalorie", "Joule", 4184.0L},
+        {"energie", "Elektronvolt", "Joule", 1.602176634e-19L},
         {"leistung", "Pferdestärke", "Watt", 735.49875L},
         {"drehmom", "Kilopondmeter", "Newtonmeter", 9.80665L},
         {"frequenz", "Kilohertz", "Hertz", 1000.0L},

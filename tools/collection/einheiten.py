@@ -121,6 +121,7 @@ table("Energie, Arbeit, Wärme", "energie", "W", [
     ("Kilowattstunde", "kWh", "3600000"),
     ("Kalorie", "cal", "4,184"),
     ("Kilokalorie", "kcal", "4184"),
+    ("Elektronvolt", "eV", "1,602176634E-19"),
     ("Newtonmeter", "N\\mm", "1"),
     ("British thermal unit", "BTU", "1055,05585262"),
 ])
