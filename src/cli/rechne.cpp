@@ -1,5 +1,8 @@
 #include "cli/rechne.h"
 
+#include "calcwindow/calc_file.h"
+#include "calcwindow/runner.h"
+#include "calcwindow/texts.h"
 #include "engine/fktliste.h"
 #include "engine/number_format.h"
 #include "engine/texts.h"
@@ -13,7 +16,7 @@ namespace quillmar::cli {
 namespace {
 
 constexpr const char* kDefaultPattern = "0.000";
-constexpr const char* kUsage = "Aufruf: quillmar rechne [--format MUSTER]";
+constexpr const char* kUsage = "Aufruf: quillmar rechne [--format MUSTER] [--programm DATEI]";
 constexpr const char* kFormatWithoutPattern = "Nach --format fehlt das Zahlenformat.";
 constexpr const char* kUnknownArgument = "Unbekannte Angabe: ";
 
@@ -38,23 +41,55 @@ std::string withoutBlanks(const std::string& raw)
     return line;
 }
 
+// Runs a .ref, .for or .txt file in program mode and prints what its output
+// window would hold. The pattern is the file's own (.ref) unless one is given.
+int runProgramFile(const std::string& file, const std::string* pattern, std::ostream& out, std::ostream& err)
+{
+    calc::CalcWindowRecord window;
+    if (const std::string error = calc::openCalcWindow(window, file); !error.empty()) {
+        err << error << '\n';
+        return 2;
+    }
+    StreamMessages messages(err);
+    fktliste store(messages);
+    const calc::ProgramOutput output =
+        calc::runProgram(store, window.text, pattern ? *pattern : window.patternText);
+    for (const std::string& line : output.lines)
+        out << line << '\n';
+    return output.hasErrors ? 1 : 0;
+}
+
 } // namespace
 
 int runRechne(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     std::string pattern = kDefaultPattern;
+    bool patternGiven = false;
+    std::string programFile;
+    bool programGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--format") {
+        if (args[i] == "--programm") {
+            if (i + 1 == args.size()) {
+                err << calctexts::kProgrammOhneDatei << '\n' << kUsage << '\n';
+                return 2;
+            }
+            programFile = args[++i];
+            programGiven = true;
+        } else if (args[i] == "--format") {
             if (i + 1 == args.size()) {
                 err << kFormatWithoutPattern << '\n' << kUsage << '\n';
                 return 2;
             }
             pattern = args[++i];
+            patternGiven = true;
         } else {
             err << kUnknownArgument << args[i] << '\n' << kUsage << '\n';
             return 2;
         }
     }
+
+    if (programGiven)
+        return runProgramFile(programFile, patternGiven ? &pattern : nullptr, out, err);
 
     StreamMessages messages(err);
     fktliste store(messages);

@@ -88,3 +88,34 @@ TEST(Rechne, RunsThroughTheProgram)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(output, "\n" + quillmar::formatNumber("0.000", 1024) + "\nungültiger Ausdruck\n");
 }
+
+TEST(Rechne, RunsProgramFilesOfEveryForm)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "quillmar_rechne_programm";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string program = "; Kreisfl\xE4" "che\r\nr=2\r\nA=3,14159*r^2\r\nAusgabe(A)\r\nAusgabe(A*2)\r\nA*2=\r\n";
+    std::ofstream(folder / "k.for", std::ios::binary) << program;
+    std::ofstream(folder / "k.REF", std::ios::binary)
+        << "Rechnenfenster\r\n0.0\r\n1#Arial#0#0#0#0#0#10#\r\n0#1#2#3#4#\r\nDATEN_ANFANG\r\n" << program << "DATEN_ENDE\r\n";
+    std::ofstream(folder / "ok.txt", std::ios::binary) << "x=2\r\nAusgabe(x)\r\n";
+
+    ToolRun run = rechne("", {"--programm", (folder / "k.for").string(), "--format", "0.00"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, ";A=12,57\n;A*2=25,13\nFehler:A*2=\n");
+
+    run = rechne("", {"--programm", (folder / "k.REF").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, ";A=12,6\n;A*2=25,1\nFehler:A*2=\n");
+
+    run = rechne("", {"--programm", (folder / "ok.txt").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, ";x=2,000\n");
+
+    run = rechne("", {"--programm", (folder / "fehlt.ref").string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("kann nicht geöffnet werden"), std::string::npos);
+    EXPECT_EQ(rechne("", {"--programm"}).status, 2);
+    fs::remove_all(folder);
+}
