@@ -542,35 +542,35 @@ std::string Table::setEmpty(std::size_t field) { return setValue(field, Value{})
 
 int Table::subscribe(Listener listener)
 {
-    const int id = nextListener_++;
-    listeners_.emplace_back(id, std::move(listener));
+    const int id = followers_.next++;
+    followers_.listeners.emplace_back(id, std::move(listener));
     return id;
 }
 
 void Table::unsubscribe(int id)
 {
-    std::erase_if(listeners_, [id](const auto& l) { return l.first == id; });
+    std::erase_if(followers_.listeners, [id](const auto& l) { return l.first == id; });
 }
 
-void Table::disableControls() { ++disabled_; }
+void Table::disableControls() { ++followers_.disabled; }
 
 void Table::enableControls()
 {
-    if (disabled_ > 0 && --disabled_ == 0 && changedWhileDisabled_) {
-        changedWhileDisabled_ = false;
+    if (followers_.disabled > 0 && --followers_.disabled == 0 && followers_.changedWhileDisabled) {
+        followers_.changedWhileDisabled = false;
         notify();
     }
 }
 
 void Table::notify()
 {
-    if (disabled_ > 0) {
-        changedWhileDisabled_ = true;
+    if (followers_.disabled > 0) {
+        followers_.changedWhileDisabled = true;
         return;
     }
-    if (listeners_.empty())
+    if (followers_.listeners.empty())
         return;
-    const auto copy = listeners_;
+    const auto copy = followers_.listeners;
     for (const auto& [id, listener] : copy)
         listener();
 }

@@ -52,7 +52,7 @@ public:
     void sortRecords();
     // Removes every record and puts the cursor on the empty table.
     void clearRecords();
-    // Makes an empty value of each field's type, or converts text to it.
+    // A record with every field empty.
     Record emptyRecord() const { return Record(fields_.size()); }
 
     // --- cursor ---
@@ -119,7 +119,7 @@ public:
     // While disabled (counted), changes are not reported; enabling reports once.
     void disableControls();
     void enableControls();
-    bool controlsDisabled() const { return disabled_ > 0; }
+    bool controlsDisabled() const { return followers_.disabled > 0; }
 
 private:
     bool inOrder(const Record& a, const Record& b) const; // a may stand before b
@@ -141,10 +141,19 @@ private:
     State state_ = State::Browse;
     Record buffer_;
 
-    std::vector<std::pair<int, Listener>> listeners_;
-    int nextListener_ = 1;
-    int disabled_ = 0;
-    bool changedWhileDisabled_ = false;
+    // Who follows this table object. Copying or assigning a table (for instance
+    // loading a file into it) changes its content, not who follows it.
+    struct Followers {
+        std::vector<std::pair<int, Listener>> listeners;
+        int next = 1;
+        int disabled = 0;
+        bool changedWhileDisabled = false;
+
+        Followers() = default;
+        Followers(const Followers&) {}
+        Followers& operator=(const Followers&) { return *this; }
+    };
+    Followers followers_;
 };
 
 } // namespace quillmar::collection

@@ -216,6 +216,7 @@ std::string loadTable(const fs::path& requested, Table& table)
         return texts::fillIn(texts::kDamaged, {shown});
     loaded.sortRecords();
     table = std::move(loaded);
+    table.first(); // reports the new content to whoever follows the table
     return {};
 }
 

@@ -17,6 +17,8 @@ bool TDatadlg::initialisieren(const std::filesystem::path& prefix, Messages& mes
     prefix_ = prefix;
     table1 = makeQuantityTable();
     table2 = makeFormulaTable();
+    table1.first();
+    table2.first();
     bool ok = true;
 
     Table quantities;
@@ -27,8 +29,8 @@ bool TDatadlg::initialisieren(const std::filesystem::path& prefix, Messages& mes
     }
     if (err.empty()) {
         quantities.setIndexFieldNames("NR");
-        quantities.first();
         table1 = std::move(quantities);
+        table1.first();
     } else {
         messages.show(err);
         ok = false;
@@ -42,8 +44,8 @@ bool TDatadlg::initialisieren(const std::filesystem::path& prefix, Messages& mes
     }
     if (err.empty()) {
         formulas.setIndexFieldNames("myNr");
-        formulas.first();
         table2 = std::move(formulas);
+        table2.first();
     } else {
         messages.show(err);
         ok = false;

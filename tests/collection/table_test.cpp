@@ -218,9 +218,24 @@ TEST(Table, ListenersFollowUnlessDisabled)
     EXPECT_EQ(calls, 1);
     t.enableControls();
     EXPECT_EQ(calls, 2); // one report for everything while disabled
+
+    // New content (a table loaded into this one) keeps who follows it.
+    t = numbered({7, 8, 9});
+    t.last();
+    EXPECT_EQ(calls, 3);
+    const Table copy = t;
     t.unsubscribe(id);
     t.first();
-    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(calls, 3);
+}
+
+TEST(TableLayouts, UnitTableFilesIgnoreTheExtensionOfDatei)
+{
+    EXPECT_EQ(unitTableFile("/p", "Laenge.txt"), std::filesystem::path("/p/daten/Laenge.cds"));
+    EXPECT_EQ(unitTableFile("/p", "kraft"), std::filesystem::path("/p/daten/kraft.cds"));
+    EXPECT_EQ(unitTableFile("/p", "../x.cds"), std::filesystem::path("/p/daten/x.cds"));
+    EXPECT_EQ(missingFormulaField(makeFormulaTable()), std::nullopt);
+    EXPECT_EQ(missingQuantityField(makeQuantityTable()), std::nullopt);
 }
 
 TEST(Datadlg, NewQuantityIsNumberedAboveTheHighestWhereverTheCursorStood)
