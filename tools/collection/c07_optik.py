@@ -75,10 +75,10 @@ f("Brechkraft", ["DBR", "FBR"], [
     r"D=\f(1;f) ~ DBR=1/FBR",
     r"f=\f(1;D) ~ FBR=1/DBR"])
 f("Linsenschleiferformel (dünne Linse)", ["FBR", "NGL", "REINSL", "RZWEIL"], [
-    r"f=\f(1;(n-1)\m(\f(1;r\d(1))-\f(1;r\d(2)))) ~ FBR=1/((NGL-1)*(1/REINSL-1/RZWEIL))",
-    r"n=1+\f(1;f\m(\f(1;r\d(1))-\f(1;r\d(2)))) ~ NGL=1+1/(FBR*(1/REINSL-1/RZWEIL))",
-    r"r\d(1)=\f(1;\f(1;f\m(n-1))+\f(1;r\d(2))) ~ REINSL=1/(1/(FBR*(NGL-1))+1/RZWEIL)",
-    r"r\d(2)=\f(1;\f(1;r\d(1))-\f(1;f\m(n-1))) ~ RZWEIL=1/(1/REINSL-1/(FBR*(NGL-1)))"])
+    r"f=\f(1;(n-1)\m(1/r\d(1)-1/r\d(2))) ~ FBR=1/((NGL-1)*(1/REINSL-1/RZWEIL))",
+    r"n=1+\f(1;f\m(1/r\d(1)-1/r\d(2))) ~ NGL=1+1/(FBR*(1/REINSL-1/RZWEIL))",
+    r"r\d(1)=\f(1;1/(f\m(n-1))+1/r\d(2)) ~ REINSL=1/(1/(FBR*(NGL-1))+1/RZWEIL)",
+    r"r\d(2)=\f(1;1/r\d(1)-1/(f\m(n-1))) ~ RZWEIL=1/(1/REINSL-1/(FBR*(NGL-1)))"])
 f("Vergrößerung einer Lupe", ["VLUP", "SNULL", "FBR"], [
     r"V=\f(s\d(0);f) ~ VLUP=SNULL/FBR",
     r"f=\f(s\d(0);V) ~ FBR=SNULL/VLUP"])

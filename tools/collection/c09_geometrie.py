@@ -160,8 +160,8 @@ f("Mantellinie eines Kegels", ["GS", "GR", "GH"], [
 f("Volumen eines Kegelstumpfs", ["GV", "GH", "GRA", "GRI"], [
     r"V=\f(\c(p)\mh;3)\m(R\u(2)+R\mr+r\u(2)) ~ GV=" + P + "*GH/3*(GRA^2+GRA*GRI+GRI^2)",
     r"h=\f(3\mV;\c(p)\m(R\u(2)+R\mr+r\u(2))) ~ GH=3*GV/(" + P + "*(GRA^2+GRA*GRI+GRI^2))",
-    r"r=\f(\r(\f(12\mV;\c(p)\mh)-3\mR\u(2))-R;2) ~ GRI=(SQRT(12*GV/(" + P + "*GH)-3*GRA^2)-GRA)/2",
-    r"R=\f(\r(\f(12\mV;\c(p)\mh)-3\mr\u(2))-r;2) ~ GRA=(SQRT(12*GV/(" + P + "*GH)-3*GRI^2)-GRI)/2"])
+    r"r=\f(\r(12\mV/(\c(p)\mh)-3\mR\u(2))-R;2) ~ GRI=(SQRT(12*GV/(" + P + "*GH)-3*GRA^2)-GRA)/2",
+    r"R=\f(\r(12\mV/(\c(p)\mh)-3\mr\u(2))-r;2) ~ GRA=(SQRT(12*GV/(" + P + "*GH)-3*GRI^2)-GRI)/2"])
 f("Volumen einer Kugel", ["GV", "GR"], [
     r"V=\f(4;3)\m\c(p)\mr\u(3) ~ GV=4/3*" + P + "*GR^3",
     r"r=\h(3)\w(\f(3\mV;4\m\c(p))) ~ GR=(3*GV/(4*" + P + "))^(1/3)"], grafik="kugel.png")

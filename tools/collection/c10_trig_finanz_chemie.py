@@ -107,10 +107,10 @@ f("Prozentwert", ["PWERT", "GWERT", "PSATZ"], [
 f("Prozentuale Änderung", ["PSATZ", "WNEU", "WALT"], [
     r"p=\f(W\d(neu)-W\d(alt);W\d(alt))\m100 % ~ PSATZ=(WNEU-WALT)/WALT*100",
     r"W\d(neu)=W\d(alt)\m(1+\f(p;100 %)) ~ WNEU=WALT*(1+PSATZ/100)",
-    r"W\d(alt)=\f(W\d(neu);1+\f(p;100 %)) ~ WALT=WNEU/(1+PSATZ/100)"])
+    r"W\d(alt)=\f(W\d(neu);1+p/100 %) ~ WALT=WNEU/(1+PSATZ/100)"])
 f("Bruttopreis aus Nettopreis und Steuersatz", ["BRUTTO", "NETTO", "MWST"], [
     r"B=N\m(1+\f(s;100 %)) ~ BRUTTO=NETTO*(1+MWST/100)",
-    r"N=\f(B;1+\f(s;100 %)) ~ NETTO=BRUTTO/(1+MWST/100)",
+    r"N=\f(B;1+s/100 %) ~ NETTO=BRUTTO/(1+MWST/100)",
     r"s=(\f(B;N)-1)\m100 % ~ MWST=(BRUTTO/NETTO-1)*100"])
 
 topic("Einfache Verzinsung")
@@ -128,8 +128,8 @@ f("Tageszinsen (360 Zinstage im Jahr)", ["ZINS", "KAP", "ZP", "TAGE"], [
 topic("Zinseszins")
 f("Endkapital bei Zinseszins", ["KN", "KNULL", "ZP", "NJ"], [
     r"K\d(n)=K\d(0)\m(1+\f(p;100 %))\u(n) ~ KN=KNULL*(1+ZP/100)^NJ",
-    r"K\d(0)=\f(K\d(n);(1+\f(p;100 %))\u(n)) ~ KNULL=KN/(1+ZP/100)^NJ",
-    r"p=100 %\m(\w(\f(K\d(n);K\d(0)))\h(n)-1) ~ ZP=100*((KN/KNULL)^(1/NJ)-1)",
+    r"K\d(0)=\f(K\d(n);(1+p/100 %)\u(n)) ~ KNULL=KN/(1+ZP/100)^NJ",
+    r"p=100 %\m(\h(n)\w(\f(K\d(n);K\d(0)))-1) ~ ZP=100*((KN/KNULL)^(1/NJ)-1)",
     r"n=\f(l\n(K\d(n)/K\d(0));l\n(1+p/100 %)) ~ NJ=LN(KN/KNULL)/LN(1+ZP/100)"])
 f("Stetige Verzinsung", ["KN", "KNULL", "ZP", "NJ"], [
     r"K\d(n)=K\d(0)\me\u(p\mn/100 %) ~ KN=KNULL*EXP(ZP*NJ/100)",
@@ -138,9 +138,9 @@ f("Stetige Verzinsung", ["KN", "KNULL", "ZP", "NJ"], [
     r"n=\f(100 %;p)\ml\n\f(K\d(n);K\d(0)) ~ NJ=100/ZP*LN(KN/KNULL)"])
 f("Unterjährige Verzinsung", ["KN", "KNULL", "ZP", "MPER", "NJ"], [
     r"K\d(n)=K\d(0)\m(1+\f(p;m\m100 %))\u(m\mn) ~ KN=KNULL*(1+ZP/(MPER*100))^(MPER*NJ)",
-    r"K\d(0)=\f(K\d(n);(1+\f(p;m\m100 %))\u(m\mn)) ~ KNULL=KN/(1+ZP/(MPER*100))^(MPER*NJ)",
+    r"K\d(0)=\f(K\d(n);(1+p/(m\m100 %))\u(m\mn)) ~ KNULL=KN/(1+ZP/(MPER*100))^(MPER*NJ)",
     r"p=m\m100 %\m((\f(K\d(n);K\d(0)))\u(1/(m\mn))-1) ~ ZP=MPER*100*((KN/KNULL)^(1/(MPER*NJ))-1)",
-    r"n=\f(l\n(K\d(n)/K\d(0));m\ml\n(1+\f(p;m\m100 %))) ~ NJ=LN(KN/KNULL)/(MPER*LN(1+ZP/(MPER*100)))"])
+    r"n=\f(l\n(K\d(n)/K\d(0));m\ml\n(1+p/(m\m100 %))) ~ NJ=LN(KN/KNULL)/(MPER*LN(1+ZP/(MPER*100)))"])
 f("Effektiver Jahreszins", ["PEFF", "ZP", "MPER"], [
     r"p\d(eff)=((1+\f(p;m\m100 %))\u(m)-1)\m100 % ~ PEFF=((1+ZP/(MPER*100))^MPER-1)*100",
     r"p=m\m100 %\m((1+\f(p\d(eff);100 %))\u(1/m)-1) ~ ZP=MPER*100*((1+PEFF/100)^(1/MPER)-1)"])
@@ -170,7 +170,7 @@ f("Lineare Abschreibung", ["ABSCHR", "AKOST", "RESTW", "NJ"], [
     r"n=\f(A-R;a) ~ NJ=(AKOST-RESTW)/ABSCHR"], ex="NJ=5")
 f("Geometrisch-degressive Abschreibung", ["BUCHW", "AKOST", "PSATZ", "NJ"], [
     r"B\d(n)=A\m(1-\f(p;100 %))\u(n) ~ BUCHW=AKOST*(1-PSATZ/100)^NJ",
-    r"A=\f(B\d(n);(1-\f(p;100 %))\u(n)) ~ AKOST=BUCHW/(1-PSATZ/100)^NJ",
+    r"A=\f(B\d(n);(1-p/100 %)\u(n)) ~ AKOST=BUCHW/(1-PSATZ/100)^NJ",
     r"p=100 %\m(1-(\f(B\d(n);A))\u(1/n)) ~ PSATZ=100*(1-(BUCHW/AKOST)^(1/NJ))",
     r"n=\f(l\n(B\d(n)/A);l\n(1-p/100 %)) ~ NJ=LN(BUCHW/AKOST)/LN(1-PSATZ/100)"], ex="PSATZ=20; NJ=4")
 
@@ -352,9 +352,9 @@ f("Äquivalentdosis", ["HAEQ", "WR", "DOSIS"], [
 
 topic("Atomhülle")
 f("Spektrallinien des Wasserstoffs (Rydberg-Formel)", ["LSPEK", "RYD", "NEINSQ", "NZWEIQ"], [
-    r"\c(l)=\f(1;R\d(H)\m(\f(1;n\d(1)\u(2))-\f(1;n\d(2)\u(2)))) ~ LSPEK=1/(RYD*(1/NEINSQ^2-1/NZWEIQ^2))",
-    r"n\d(1)=\f(1;\r(\f(1;\c(l)\mR\d(H))+\f(1;n\d(2)\u(2)))) ~ NEINSQ=1/SQRT(1/(LSPEK*RYD)+1/NZWEIQ^2)",
-    r"n\d(2)=\f(1;\r(\f(1;n\d(1)\u(2))-\f(1;\c(l)\mR\d(H)))) ~ NZWEIQ=1/SQRT(1/NEINSQ^2-1/(LSPEK*RYD))"])
+    r"\c(l)=\f(1;R\d(H)\m(1/n\d(1)\u(2)-1/n\d(2)\u(2))) ~ LSPEK=1/(RYD*(1/NEINSQ^2-1/NZWEIQ^2))",
+    r"n\d(1)=\f(1;\r(1/(\c(l)\mR\d(H))+1/n\d(2)\u(2))) ~ NEINSQ=1/SQRT(1/(LSPEK*RYD)+1/NZWEIQ^2)",
+    r"n\d(2)=\f(1;\r(1/n\d(1)\u(2)-1/(\c(l)\mR\d(H)))) ~ NZWEIQ=1/SQRT(1/NEINSQ^2-1/(LSPEK*RYD))"])
 f("Energie eines Photons beim Übergang", ["WPH", "HPL", "CNULL", "LSPEK"], [
     r"E=\f(h\mc\d(0);\c(l)) ~ WPH=HPL*CNULL/LSPEK",
     r"\c(l)=\f(h\mc\d(0);E) ~ LSPEK=HPL*CNULL/WPH"])

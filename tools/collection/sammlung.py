@@ -47,6 +47,29 @@ def topic(name):
     AREAS[-1][2].append((name, []))
 
 
+def drawn_roots(formel):
+    """Roots whose argument holds a fraction get the drawn root sign: its bar
+    stands above the numerator, where the symbol-font root's bar would cross it."""
+    out = ""
+    i = 0
+    while i < len(formel):
+        if formel.startswith("\\r(", i):
+            depth = 0
+            j = i + 2
+            while j < len(formel):
+                depth += {"(": 1, ")": -1}.get(formel[j], 0)
+                if depth == 0:
+                    break
+                j += 1
+            arg = formel[i + 3:j]
+            out += ("\\w(" if "\\f(" in arg else "\\r(") + drawn_roots(arg) + ")"
+            i = j + 1
+        else:
+            out += formel[i]
+            i += 1
+    return out
+
+
 def f(inhalt, varlist, recs, ex="", grafik=""):
     """A formula. varlist: RECHENVARI of its quantities (main order);
     recs: 'FORMEL ~ RECHNUNG' or 'FORMEL ~ =VAR' (no calculation);
@@ -62,7 +85,7 @@ def f(inhalt, varlist, recs, ex="", grafik=""):
             res = rech.split("=", 1)[0].strip().upper()
         else:
             res = None
-        records.append(dict(FORMEL=formel, RECHNUNG=rech, res=res))
+        records.append(dict(FORMEL=drawn_roots(formel), RECHNUNG=rech, res=res))
     over = {}
     for part in [p for p in ex.split(";") if p.strip()]:
         k, v = part.split("=")
