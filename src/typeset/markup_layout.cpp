@@ -4,6 +4,7 @@
 #include "typeset/symbol_font.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace quillmar::typeset {
@@ -104,6 +105,9 @@ private:
     const int h_;
     const int w_;
     const int y0_;
+    // Top of the highest text cell drawn so far; lets a root's line clear a
+    // fraction or raised text inside it.
+    int highest_ = INT_MAX;
 };
 
 void Layout::resetFont()
@@ -120,6 +124,7 @@ int Layout::drawRun(int x, int y, std::string_view run)
 {
     if (run.empty())
         return 0;
+    highest_ = std::min(highest_, y);
     if (symbolFont()) {
         const std::string mapped = symbolTextToUnicode(run);
         surface_.drawText(x, y, mapped);
@@ -133,6 +138,7 @@ int Layout::drawSymbol(int x, int y, char32_t code)
 {
     surface_.setFontName(std::string(kSymbolFontName));
     const std::string glyph = symbolCharText(code);
+    highest_ = std::min(highest_, y);
     surface_.drawText(x, y, glyph);
     const int width = surface_.textWidth(glyph);
     surface_.setFontName(baseName_);
@@ -193,15 +199,23 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
         const int endB = draw(args.second, levels.denominator, pen);
         const int end = std::max(endA, endB);
         if (letter == 'f') {
+            // The bar keeps one pixel off both ends, so it never runs into a
+            // sign right before or after the fraction ("=", "+", "-" stand at
+            // about the bar's height).
             const int barY = top(levels.denominator) + 1;
-            surface_.moveTo(pen, barY);
-            surface_.lineTo(end, barY);
+            const int inset = end - pen > 4 ? 1 : 0;
+            surface_.moveTo(pen + inset, barY);
+            surface_.lineTo(end - inset, barY);
         }
         return end;
     }
     case 'r': {
         const int x2 = pen + drawSymbol(pen, top(level), kSymbolRadical);
+        const int highestBefore = highest_;
+        highest_ = INT_MAX;
         const int x3 = draw(args.first, level, x2);
+        const int argumentTop = highest_;
+        highest_ = std::min(highestBefore, argumentTop);
         int lineX = x2;
         int lineY = top(level);
         if (level == 0) {
@@ -213,6 +227,12 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
             lineY = y0_ - (level * h_ + 1) / 2;
         }
         surface_.moveTo(lineX, lineY);
+        if (argumentTop < std::min(lineY, top(level))) {
+            // The argument reaches above the line (a fraction, raised text): the
+            // sign goes on upwards and the line runs over the argument's top.
+            surface_.lineTo(lineX, argumentTop);
+            lineY = argumentTop;
+        }
         surface_.lineTo(x3, lineY);
         return x3;
     }

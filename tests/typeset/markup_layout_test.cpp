@@ -75,15 +75,16 @@ TEST(MarkupLayout, FractionPutsNumeratorHalfALineUpAndBarBelowTheDenominatorsTop
 {
     const Drawing d = layOut("\\f(1;2)");
     EXPECT_EQ(d.texts, (std::vector<Placed>{{20, 91, "1", 12}, {20, 109, "2", 12}}));
-    EXPECT_EQ(d.lines, (std::vector<Box>{{20, 110, 26, 110}}));
+    EXPECT_EQ(d.lines, (std::vector<Box>{{21, 110, 25, 110}}));
     EXPECT_EQ(d.end, 26);
 
-    // The bar and the pen reach the end of the wider part, whichever it is.
+    // The bar (a pixel in from both ends) and the pen reach the end of the
+    // wider part, whichever it is.
     const Drawing wideTop = layOut("\\f(123;4)=");
-    EXPECT_EQ(wideTop.lines, (std::vector<Box>{{20, 110, 38, 110}}));
+    EXPECT_EQ(wideTop.lines, (std::vector<Box>{{21, 110, 37, 110}}));
     EXPECT_EQ(std::get<0>(wideTop.texts.back()), 38);
     const Drawing wideBottom = layOut("\\f(1;234)");
-    EXPECT_EQ(wideBottom.lines, (std::vector<Box>{{20, 110, 38, 110}}));
+    EXPECT_EQ(wideBottom.lines, (std::vector<Box>{{21, 110, 37, 110}}));
     EXPECT_EQ(wideBottom.end, 38);
 }
 
@@ -99,18 +100,18 @@ TEST(MarkupLayout, NestedFractionsClimbAndDescendByLevels)
     // A fraction in a numerator stands at level 1: parts at levels 3 and 1.
     const Drawing up = layOut("\\f(\\f(a;b);c)");
     EXPECT_EQ(up.texts, (std::vector<Placed>{{20, 73, "a", 12}, {20, 91, "b", 12}, {20, 109, "c", 12}}));
-    EXPECT_EQ(up.lines, (std::vector<Box>{{20, 92, 26, 92}, {20, 110, 26, 110}}));
+    EXPECT_EQ(up.lines, (std::vector<Box>{{21, 92, 25, 92}, {21, 110, 25, 110}}));
 
     // A fraction in a denominator stands at level -1: parts at levels -1 and -3.
     const Drawing down = layOut("\\f(a;\\f(b;c))");
     EXPECT_EQ(down.texts, (std::vector<Placed>{{20, 91, "a", 12}, {20, 109, "b", 12}, {20, 127, "c", 12}}));
-    EXPECT_EQ(down.lines, (std::vector<Box>{{20, 128, 26, 128}, {20, 110, 26, 110}}));
+    EXPECT_EQ(down.lines, (std::vector<Box>{{21, 128, 25, 128}, {21, 110, 25, 110}}));
 
     // Three deep (level 3): numerator at 5, denominator at 3, bar just below top(3).
     const Drawing deep = layOut("\\f(\\f(\\f(a;b);c);d)");
     EXPECT_EQ(std::get<1>(deep.texts[0]), 55);
     EXPECT_EQ(std::get<1>(deep.texts[1]), 73);
-    EXPECT_EQ(deep.lines.front(), (Box{20, 74, 26, 74}));
+    EXPECT_EQ(deep.lines.front(), (Box{21, 74, 25, 74}));
     // Level -2 (a fraction in the index of a denominator): parts at -2 and -4.
     const Drawing low = layOut("\\f(a;\\d(\\f(b;c)))");
     EXPECT_EQ(std::get<1>(low.texts[1]), 118);
@@ -191,6 +192,11 @@ TEST(MarkupLayout, RootSignWithALineOverTheArgument)
     EXPECT_EQ(layOut("\\f(\\r(x);1)").lines.front(), (Box{26, 91, 32, 91}));
     EXPECT_EQ(layOut("\\f(1;\\r(x))").lines.front(), (Box{26, 109, 32, 109}));
     EXPECT_EQ(layOut("\\f(\\f(\\r(x);1);1)").lines.front(), (Box{26, 73, 32, 73}));
+
+    // Over a fraction the sign goes on up to the numerator's top and the line
+    // runs there, clear of the numerator.
+    const Drawing tall = layOut("\\r(\\f(a;b))");
+    EXPECT_EQ(tall.lines, (std::vector<Box>{{27, 110, 31, 110}, {24, 100, 24, 91}, {24, 91, 32, 91}}));
 }
 
 TEST(MarkupLayout, DrawnRootIsAPolylineOverTheArgument)

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace quillmar::typeset {
 namespace {
 
@@ -20,6 +22,8 @@ int pointSizeOf(const QFont& font)
         return font.pointSize();
     return QFontInfo(font).pointSize(); // a font given in pixels
 }
+
+constexpr std::string_view kRadicalSign = "\u221A";
 
 } // namespace
 
@@ -46,6 +50,7 @@ void QtDrawingSurface::setFontName(const std::string& name)
     name_ = name;
     font_.setFamily(isSymbolFontName(name) ? QString::fromLatin1(kSymbolFontFamily) : QString::fromStdString(name));
     metrics_.reset();
+    ascent_ = -1;
     painterFontCurrent_ = false;
 }
 
@@ -56,6 +61,7 @@ void QtDrawingSurface::setFontSize(int points)
     size_ = points;
     font_.setPointSize(points);
     metrics_.reset();
+    ascent_ = -1;
     painterFontCurrent_ = false;
 }
 
@@ -76,9 +82,23 @@ int QtDrawingSurface::textWidth(std::string_view utf8)
     return metrics().horizontalAdvance(toQString(utf8));
 }
 
+// The text cell reaches from the font's ascent, rounded up, to its descent,
+// rounded up: whole pixels that hold every glyph, with the font's own room above
+// capitals and below descenders, so a bar at a cell's edge never touches a glyph.
+void QtDrawingSurface::measureCell()
+{
+    if (ascent_ >= 0)
+        return;
+    const QFontMetricsF exact = painter_ && painter_->device() ? QFontMetricsF(font_, painter_->device())
+                                                                : QFontMetricsF(font_);
+    ascent_ = static_cast<int>(std::ceil(exact.ascent()));
+    cellHeight_ = ascent_ + static_cast<int>(std::ceil(exact.descent()));
+}
+
 int QtDrawingSurface::textHeight(std::string_view)
 {
-    return metrics().height();
+    measureCell();
+    return cellHeight_;
 }
 
 void QtDrawingSurface::drawText(int x, int y, std::string_view utf8)
@@ -89,7 +109,32 @@ void QtDrawingSurface::drawText(int x, int y, std::string_view utf8)
         painter_->setFont(font_);
         painterFontCurrent_ = true;
     }
-    painter_->drawText(QPoint(x, y + metrics().ascent()), toQString(utf8));
+    measureCell();
+    const int baseline = y + ascent_;
+    if (utf8 == kRadicalSign && isSymbolFontName(name_)) {
+        drawRadical(x, y, baseline);
+        return;
+    }
+    painter_->drawText(QPoint(x, baseline), toQString(utf8));
+}
+
+// The classic symbol font's radical sign fills its text cell from the top, where
+// a root's line joins it. Unicode fonts draw it shorter, so it is stretched
+// upwards to the cell's top, its foot staying where the font puts it.
+void QtDrawingSurface::drawRadical(int x, int top, int baseline)
+{
+    const QString sign = toQString(kRadicalSign);
+    const QRectF ink = QFontMetricsF(font_, painter_->device()).tightBoundingRect(sign);
+    const qreal foot = baseline + ink.bottom();
+    if (ink.height() <= 0 || foot <= top) {
+        painter_->drawText(QPoint(x, baseline), sign);
+        return;
+    }
+    painter_->save();
+    painter_->translate(x, foot);
+    painter_->scale(1.0, (foot - top) / ink.height());
+    painter_->drawText(QPointF(0, -ink.bottom()), sign);
+    painter_->restore();
 }
 
 void QtDrawingSurface::moveTo(int x, int y)

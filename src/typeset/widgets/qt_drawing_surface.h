@@ -38,6 +38,8 @@ public:
 
 private:
     const QFontMetrics& metrics();
+    void measureCell();
+    void drawRadical(int x, int top, int baseline);
 
     QPainter* painter_;
     QFont font_;
@@ -45,6 +47,8 @@ private:
     int size_;
     std::optional<QFontMetrics> metrics_;
     bool painterFontCurrent_ = false;
+    int ascent_ = -1; // of the text cell; -1 until measured for the current font
+    int cellHeight_ = 0;
     QPoint penPos_;
 };
 
