@@ -1,20 +1,17 @@
 #include "typeset/widgets/qt_drawing_surface.h"
 
 #include "typeset/symbol_font.h"
+#include "typeset/widgets/measured_font.h"
 
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPen>
 
-#include <cmath>
+#include <algorithm>
 
 namespace quillmar::typeset {
 namespace {
-
-QString toQString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 int pointSizeOf(const QFont& font)
 {
@@ -29,11 +26,12 @@ constexpr std::string_view kRadicalSign = "\u221A";
 
 QtDrawingSurface::QtDrawingSurface(QPainter* painter, const QFont& base, const QColor& color)
     : painter_(painter)
-    , font_(base)
+    , base_(base)
     , name_(base.family().toStdString())
+    , family_(base.family())
     , size_(pointSizeOf(base))
+    , dpi_(MeasuredFont::dpiOf(painter ? painter->device() : nullptr))
 {
-    font_.setPointSize(size_);
     if (painter_) {
         QPen pen(color);
         pen.setWidth(1);
@@ -43,15 +41,18 @@ QtDrawingSurface::QtDrawingSurface(QPainter* painter, const QFont& base, const Q
     }
 }
 
+QtDrawingSurface::~QtDrawingSurface()
+{
+    flush();
+}
+
 void QtDrawingSurface::setFontName(const std::string& name)
 {
     if (name == name_)
         return;
     name_ = name;
-    font_.setFamily(isSymbolFontName(name) ? QString::fromLatin1(kSymbolFontFamily) : QString::fromStdString(name));
-    metrics_.reset();
-    ascent_ = -1;
-    painterFontCurrent_ = false;
+    family_ = isSymbolFontName(name) ? QString::fromLatin1(kSymbolFontFamily) : QString::fromStdString(name);
+    font_ = nullptr;
 }
 
 void QtDrawingSurface::setFontSize(int points)
@@ -59,63 +60,97 @@ void QtDrawingSurface::setFontSize(int points)
     if (points == size_ || points <= 0)
         return;
     size_ = points;
-    font_.setPointSize(points);
-    metrics_.reset();
-    ascent_ = -1;
-    painterFontCurrent_ = false;
+    font_ = nullptr;
 }
 
-const QFontMetrics& QtDrawingSurface::metrics()
+MeasuredFont& QtDrawingSurface::font()
 {
-    if (!metrics_) {
-        // Measured as the painter's device will draw, so widths match what is drawn.
-        if (painter_ && painter_->device())
-            metrics_.emplace(font_, painter_->device());
-        else
-            metrics_.emplace(font_);
+    if (!font_) {
+        font_ = &MeasuredFont::get(base_, family_, size_, dpi_);
+        painterFontCurrent_ = false;
     }
-    return *metrics_;
+    return *font_;
+}
+
+int QtDrawingSurface::prepare(std::string_view utf8)
+{
+    MeasuredFont& current = font();
+    if (runFont_ == &current && runText_ == utf8)
+        return runWidth_;
+    runFont_ = &current;
+    runText_.assign(utf8);
+    runString_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    qreal width = 0;
+    runHasGlyphs_ = current.glyphs(runString_, runGlyphs_, runPositions_, width);
+    runWidth_ = runHasGlyphs_ ? qRound(width) : current.fallbackWidth(runString_);
+    return runWidth_;
 }
 
 int QtDrawingSurface::textWidth(std::string_view utf8)
 {
-    return metrics().horizontalAdvance(toQString(utf8));
+    return prepare(utf8);
 }
 
-// The text cell reaches from the font's ascent, rounded up, to its descent,
-// rounded up: whole pixels that hold every glyph, with the font's own room above
-// capitals and below descenders, so a bar at a cell's edge never touches a glyph.
-void QtDrawingSurface::measureCell()
-{
-    if (ascent_ >= 0)
-        return;
-    const QFontMetricsF exact = painter_ && painter_->device() ? QFontMetricsF(font_, painter_->device())
-                                                                : QFontMetricsF(font_);
-    ascent_ = static_cast<int>(std::ceil(exact.ascent()));
-    cellHeight_ = ascent_ + static_cast<int>(std::ceil(exact.descent()));
-}
-
+// The text cell reaches from the font's ascent to its descent, both rounded up:
+// whole pixels that hold every glyph with the font's own room above capitals and
+// below descenders, so a bar at a cell's edge never touches a glyph.
 int QtDrawingSurface::textHeight(std::string_view)
 {
-    measureCell();
-    return cellHeight_;
+    return font().cellHeight();
 }
 
 void QtDrawingSurface::drawText(int x, int y, std::string_view utf8)
 {
     if (!painter_)
         return;
-    if (!painterFontCurrent_) {
-        painter_->setFont(font_);
-        painterFontCurrent_ = true;
-    }
-    measureCell();
-    const int baseline = y + ascent_;
+    prepare(utf8);
+    const int baseline = y + runFont_->ascent();
     if (utf8 == kRadicalSign && isSymbolFontName(name_)) {
         drawRadical(x, y, baseline);
         return;
     }
-    painter_->drawText(QPoint(x, baseline), toQString(utf8));
+    drawRun(QPointF(x, baseline));
+}
+
+void QtDrawingSurface::drawRun(QPointF baselineOrigin)
+{
+    if (runHasGlyphs_) {
+        auto batch = std::find_if(pending_.begin(), pending_.end(),
+                                  [&](const Pending& p) { return p.font == runFont_; });
+        if (batch == pending_.end()) {
+            pending_.push_back({runFont_, {}, {}});
+            batch = pending_.end() - 1;
+        }
+        batch->glyphs.append(runGlyphs_);
+        for (const QPointF& p : runPositions_)
+            batch->positions.append(p + baselineOrigin);
+        return;
+    }
+    // A character the font lacks: Qt's text layout finds a font that has it.
+    if (!painterFontCurrent_) {
+        painter_->setFont(runFont_->font());
+        painterFontCurrent_ = true;
+    }
+    painter_->drawText(baselineOrigin, runString_);
+}
+
+void QtDrawingSurface::flush()
+{
+    if (!painter_ || !painter_->isActive())
+        return;
+    for (Pending& batch : pending_) {
+        if (batch.glyphs.isEmpty())
+            continue;
+        QGlyphRun run;
+        run.setRawFont(batch.font->rawFont());
+        run.setGlyphIndexes(batch.glyphs);
+        run.setPositions(batch.positions);
+        painter_->drawGlyphRun(QPointF(0, 0), run);
+    }
+    pending_.clear();
+    if (!pendingLines_.isEmpty())
+        painter_->drawLines(pendingLines_);
+    pendingLines_.clear();
 }
 
 // The classic symbol font's radical sign fills its text cell from the top, where
@@ -123,18 +158,27 @@ void QtDrawingSurface::drawText(int x, int y, std::string_view utf8)
 // upwards to the cell's top, its foot staying where the font puts it.
 void QtDrawingSurface::drawRadical(int x, int top, int baseline)
 {
-    const QString sign = toQString(kRadicalSign);
-    const QRectF ink = QFontMetricsF(font_, painter_->device()).tightBoundingRect(sign);
+    const QRectF& ink = runFont_->radicalInk();
     const qreal foot = baseline + ink.bottom();
-    if (ink.height() <= 0 || foot <= top) {
-        painter_->drawText(QPoint(x, baseline), sign);
-        return;
-    }
     painter_->save();
-    painter_->translate(x, foot);
-    painter_->scale(1.0, (foot - top) / ink.height());
-    painter_->drawText(QPointF(0, -ink.bottom()), sign);
+    painter_->setFont(runFont_->font());
+    QPointF origin(x, baseline);
+    if (ink.height() > 0 && foot > top) {
+        painter_->translate(x, foot);
+        painter_->scale(1.0, (foot - top) / ink.height());
+        origin = QPointF(0, -ink.bottom());
+    }
+    if (runHasGlyphs_) {
+        QGlyphRun run;
+        run.setRawFont(runFont_->rawFont());
+        run.setGlyphIndexes(runGlyphs_);
+        run.setPositions(runPositions_);
+        painter_->drawGlyphRun(origin, run);
+    } else {
+        painter_->drawText(origin, runString_);
+    }
     painter_->restore();
+    painterFontCurrent_ = false;
 }
 
 void QtDrawingSurface::moveTo(int x, int y)
@@ -146,7 +190,7 @@ void QtDrawingSurface::lineTo(int x, int y)
 {
     const QPoint to(x, y);
     if (painter_)
-        painter_->drawLine(penPos_, to);
+        pendingLines_.append(QLine(penPos_, to));
     penPos_ = to;
 }
 
@@ -154,8 +198,14 @@ void QtDrawingSurface::ellipse(int x1, int y1, int x2, int y2)
 {
     // The box's right and bottom edges are exclusive; a stroked ellipse covers
     // its rectangle plus the pen width.
-    if (painter_)
-        painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    if (!painter_)
+        return;
+    if (x2 - x1 <= 3 && y2 - y1 <= 3) {
+        // A dot: its outline fills the few pixels of the box anyway.
+        painter_->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), painter_->pen().color());
+        return;
+    }
+    painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 } // namespace quillmar::typeset

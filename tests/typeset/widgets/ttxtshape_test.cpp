@@ -156,6 +156,7 @@ TEST(QtDrawingSurface, SymbolFontIsDrawnWithAFontThatHasGreekLetters)
     EXPECT_EQ(surface.textWidth("αβχ"), QFontMetrics(symbol, &image).horizontalAdvance(QStringLiteral("αβχ")));
 
     surface.drawText(0, 0, "αβχ");
+    surface.flush();
     painter.end();
     EXPECT_FALSE(paintedBox(image).isNull());
 }
