@@ -1,5 +1,6 @@
 #include "app/gui_main.h"
 
+#include "app/excel_factory.h"
 #include "app/quillmar_application.h"
 #include "app/texts.h"
 #include "app/tmainform.h"
@@ -40,7 +41,7 @@ int runGui(int argc, char** argv)
     // 2. The data module.
 
     // 3. The main window with its initial values.
-    Tmainform mainForm(data.prefix, messages);
+    Tmainform mainForm(data.prefix, messages, programExcelFactory());
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first

@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "app/toptionendlg.h"
 #include "app/tversiondlg.h"
+#include "excel/reference_letters.h"
 #include "settings/texts.h"
 #include "support/file_io.h"
 
@@ -32,11 +33,14 @@ QStringList captions(const auto& list)
 
 } // namespace
 
-Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, QWidget* parent)
+Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, excel::ExcelLink::Factory makeExcel,
+                     QWidget* parent)
     : QMainWindow(parent)
     , dataPrefix_(std::move(dataPrefix))
     , messages_(messages)
+    , link_(std::make_unique<excel::ExcelLink>(std::move(makeExcel), closeWatch_, messages))
 {
+    applyExcelVersion(options_.ExcelXP);
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(texts::q(texts::kMainCaption));
     createPages();
@@ -234,8 +238,14 @@ void Tmainform::conversionProperties()
 void Tmainform::askExcelVersion()
 {
     createVersionDialog();
-    options_.ExcelXP = versionDialog_->ask(options_.ExcelXP);
+    applyExcelVersion(versionDialog_->ask(options_.ExcelXP));
     writeSettingsFile();
+}
+
+void Tmainform::applyExcelVersion(bool excelXP)
+{
+    options_.ExcelXP = excelXP;
+    excel::setReferenceLetters(excel::ReferenceLetters::forVersion(excelXP));
 }
 
 // ---------------------------------------------------------------- settings file
@@ -255,13 +265,14 @@ void Tmainform::readSettingsFile()
     case settings::ReadOutcome::Complete:
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
+        applyExcelVersion(options_.ExcelXP);
         return;
     case settings::ReadOutcome::Faulty:
         // What was read before the fault stays; the Excel version is asked for. The
         // window is placed after the questions, since showing them gives the still
         // hidden window its frame.
         createVersionDialog();
-        options_.ExcelXP = versionDialog_->ask(false);
+        applyExcelVersion(versionDialog_->ask(false));
         messages_.show(std::string(settings::texts::kFaulty));
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
@@ -342,9 +353,17 @@ bool Tmainform::writeSettingsFile()
 
 void Tmainform::closeMainWindow() { close(); }
 
+void Tmainform::startExcel()
+{
+    runGuarded([this] { link_->PrepareExcel(); });
+}
+
 void Tmainform::closeEvent(QCloseEvent* event)
 {
     // Closing is always allowed and ends the program; the settings are not saved.
+    // A ready Excel gets its macro workbook closed, and Excel's conversation ending
+    // on the way out is not reported.
+    runGuarded([this] { link_->closeDown(); });
     event->accept();
 }
 

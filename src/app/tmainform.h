@@ -4,6 +4,8 @@
 // above them one of two tool bars (formulas or conversions), and the main menus.
 // It keeps the options of the spreadsheet link and writes them, with its own size and
 // place, to quillmar.ini on request.
+#include "app/qt_one_shot_timer.h"
+#include "excel/excel_link.h"
 #include "settings/settings_file.h"
 #include "support/messages.h"
 #include "support/widgets/main_window_host.h"
@@ -14,6 +16,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -30,8 +33,10 @@ class Tversiondlg;
 class Tmainform : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
-    // dataPrefix: the data folder; messages: where the fixed texts go.
-    Tmainform(std::filesystem::path dataPrefix, Messages& messages, QWidget* parent = nullptr);
+    // dataPrefix: the data folder; messages: where the fixed texts go; makeExcel:
+    // makes the link component (and its replacements).
+    Tmainform(std::filesystem::path dataPrefix, Messages& messages, excel::ExcelLink::Factory makeExcel,
+              QWidget* parent = nullptr);
     ~Tmainform() override;
 
     // Start-up, in the order the program creates them.
@@ -56,6 +61,7 @@ public:
     void refreshFormulaPage() override;
     const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
     const settings::Options& options() const override { return options_; }
+    excel::ExcelLink& link() override { return *link_; }
     QWidget* mainWidget() override { return this; }
     void closeMainWindow() override;
 
@@ -75,6 +81,7 @@ public:
     void openHelp();             // "&Inhalt" (F1), "Hilfe"
     void openHomepage();         // "Homepage"
     void printWindowImage();     // "&Drucken..."
+    void startExcel();           // "&Excel starten"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,10 +117,13 @@ private:
     void applyWindowRecord(const settings::ReadResult& result);
     void keepOnScreen();
     void openDocument(const char* relativePath);
+    void applyExcelVersion(bool excelXP);
 
     std::filesystem::path dataPrefix_;
     Messages& messages_;
     settings::Options options_;
+    QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
+    std::unique_ptr<excel::ExcelLink> link_;
 
     QTabWidget* PageControl1 = nullptr;
     std::array<DockedPage, 3> docked_;

@@ -54,7 +54,7 @@ void Tmainform::createActions()
     makeAction("showConversionPage", texts::kItemConversions, Qt::Key_F10,
                [this] { PageControl1->setCurrentIndex(static_cast<int>(Page::Umrechnungen)); });
     makeAction("print", texts::kItemPrint, QKeySequence(), [this] { printWindowImage(); })->setIcon(toolIcon(ToolIcon::Print));
-    makeAction("startExcel", texts::kItemStartExcel, QKeySequence(), [] {})->setEnabled(false);
+    makeAction("startExcel", texts::kItemStartExcel, QKeySequence(), [this] { startExcel(); });
     QAction* quit = makeAction("quit", texts::kItemQuit, QKeySequence(), [this] { close(); });
     quit->setIconText(q(texts::kToolQuit));
     quit->setToolTip(q(texts::kToolQuit));

@@ -2,6 +2,9 @@
 // A main window on a fresh data folder, with its messages recorded, and a way to
 // answer the modal dialogs it opens.
 #include "app/tmainform.h"
+#include "excel/fake_transport.h"
+#include "excel/registry_reader.h"
+#include "excel/texcel.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -52,7 +55,17 @@ protected:
 
     Tmainform& makeForm()
     {
-        form = std::make_unique<Tmainform>(folder, messages);
+        form = std::make_unique<Tmainform>(folder, messages, [this] {
+            // Every link component talks to a fake spreadsheet server that the test scripts.
+            auto transport = std::make_unique<excel::FakeTransport>();
+            transport->serverRunning = serverRunning;
+            transport->answer("Status", status);
+            transports.push_back(transport.get());
+            excel::ExcelServices services;
+            services.processEvents = [] { QCoreApplication::processEvents(); };
+            services.registry = std::make_shared<excel::NoRegistry>();
+            return std::make_unique<excel::TExcel>(std::move(transport), services);
+        });
         form->createOptionDialogs();
         form->createVersionDialog();
         return *form;
@@ -67,6 +80,9 @@ protected:
 
     std::filesystem::path folder;
     RecordingMessages messages;
+    bool serverRunning = true;
+    std::string status = "Ready";
+    std::vector<excel::FakeTransport*> transports; // the last one belongs to the live component
     std::unique_ptr<Tmainform> form;
 };
 

@@ -2,6 +2,7 @@
 // change what it holds.
 #include "app_fixture.h"
 
+#include "excel/reference_letters.h"
 #include "support/file_io.h"
 
 #include <QAbstractButton>
@@ -125,6 +126,7 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
         f.readSettingsFile();
         ASSERT_TRUE(messages.shown.empty());
         EXPECT_FALSE(f.options().ExcelXP);
+        EXPECT_EQ(excel::referenceLetters(), (excel::ReferenceLetters{'R', 'C'}));
         EXPECT_EQ(f.options().ConversionTarget, 3);
         f.resize(700, 500);
         f.move(30, 40);
@@ -214,6 +216,7 @@ TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
     f.action(QStringLiteral("excelVersion"))->trigger();
     EXPECT_TRUE(answer.xpPreselected);
     EXPECT_FALSE(f.options().ExcelXP);
+    EXPECT_EQ(excel::referenceLetters(), (excel::ReferenceLetters{'R', 'C'}));
     const auto written = fileio::readAll(folder / "quillmar.ini");
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->substr(written->size() - 3), "0\r\n");

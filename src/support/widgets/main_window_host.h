@@ -11,6 +11,7 @@
 // whose answer changes (the formula window enabling "Einfügen", say) calls
 // commandsChanged(). A window that leaves its page (dragged out, or destroyed) calls
 // undockPage(); destruction is also noticed on its own.
+#include "excel/excel_link.h"
 #include "settings/settings_file.h"
 
 #include <filesystem>
@@ -66,6 +67,10 @@ public:
     virtual const std::filesystem::path& dataPrefix() const = 0;
     // The options and the Excel version, read at the moment of a command.
     virtual const settings::Options& options() const = 0;
+
+    // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
+    // insertion, and the link component (PrepareExcel may replace it: ask each time).
+    virtual excel::ExcelLink& link() = 0;
 
     // The main window itself (parent of dialogs and free windows it owns).
     virtual QWidget* mainWidget() = 0;
