@@ -47,6 +47,7 @@ int runGui(int argc, char** argv)
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first
     //    page), conversion window (second page), the editor's fill dialog, the collection
     //    editor (third page), the version dialog, "Neue Umrechnungstabelle", the search dialog.
+    mainForm.createNumberFormatDialog();
     mainForm.createOptionDialogs();
     mainForm.createVersionDialog();
 

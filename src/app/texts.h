@@ -90,6 +90,9 @@ inline constexpr char kVersionXP[] = "Excel XP";
 // Help
 inline constexpr char kProgramHelp[] = "hilfequillmar/index.html";
 inline constexpr char kHomepage[] = "hilfequillmar/homepage.html";
+inline constexpr char kFormulaHelp[] = "hilfe/index.htm";
+inline constexpr char kNumberFormatAnchor[] = "zahlenformat";
+inline constexpr char kOptionsAnchor[] = "optionen";
 inline constexpr char kHelpMissing[] = "Die Hilfeseite \"%1\" ist nicht vorhanden.";
 
 // Command line

@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "app/toptionendlg.h"
 #include "app/tversiondlg.h"
+#include "engine/widgets/tzahlenform.h"
 #include "excel/reference_letters.h"
 #include "settings/texts.h"
 #include "support/file_io.h"
@@ -196,18 +197,35 @@ void Tmainform::runGuarded(const std::function<void()>& command)
 
 // ---------------------------------------------------------------- dialogs
 
+void Tmainform::createNumberFormatDialog()
+{
+    if (numberFormat_)
+        return;
+    numberFormat_ = new Tzahlenform(this);
+    connect(numberFormat_, &Tzahlenform::helpRequested, this,
+            [this](int) { openDocument(texts::kFormulaHelp, texts::kNumberFormatAnchor); });
+}
+
+Tzahlenform& Tmainform::numberFormatDialog()
+{
+    createNumberFormatDialog();
+    return *numberFormat_;
+}
+
 void Tmainform::createOptionDialogs()
 {
     if (!conversionOptions_) {
         conversionOptions_ = new Toptionendlg(texts::q(texts::kConversionOptionsCaption),
                                               captions(texts::kConversionTargets), captions(texts::kConversionContents),
                                               this);
-        connect(conversionOptions_, &Toptionendlg::helpRequested, this, &Tmainform::openHelp);
+        connect(conversionOptions_, &Toptionendlg::helpRequested, this,
+                [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
     }
     if (!formulaOptions_) {
         formulaOptions_ = new Toptionendlg(texts::q(texts::kFormulaOptionsCaption), captions(texts::kFormulaTargets),
                                            captions(texts::kFormulaContents), this);
-        connect(formulaOptions_, &Toptionendlg::helpRequested, this, &Tmainform::openHelp);
+        connect(formulaOptions_, &Toptionendlg::helpRequested, this,
+                [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
     }
 }
 

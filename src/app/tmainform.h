@@ -40,6 +40,7 @@ public:
     ~Tmainform() override;
 
     // Start-up, in the order the program creates them.
+    void createNumberFormatDialog();
     void createOptionDialogs();
     void createVersionDialog();
     // Reads quillmar.ini: window state, size and place, options, Excel version.
@@ -62,6 +63,7 @@ public:
     const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
     const settings::Options& options() const override { return options_; }
     excel::ExcelLink& link() override { return *link_; }
+    Tzahlenform& numberFormatDialog() override;
     QWidget* mainWidget() override { return this; }
     void closeMainWindow() override;
 
@@ -116,7 +118,7 @@ private:
     void runGuarded(const std::function<void()>& command);
     void applyWindowRecord(const settings::ReadResult& result);
     void keepOnScreen();
-    void openDocument(const char* relativePath);
+    void openDocument(const char* relativePath, const char* anchor = nullptr);
     void applyExcelVersion(bool excelXP);
 
     std::filesystem::path dataPrefix_;
@@ -140,6 +142,7 @@ private:
     std::vector<Forwarded> forwarded_;
     QAction* conversionHelp_ = nullptr;
 
+    Tzahlenform* numberFormat_ = nullptr;
     Toptionendlg* formulaOptions_ = nullptr;
     Toptionendlg* conversionOptions_ = nullptr;
     Tversiondlg* versionDialog_ = nullptr;

@@ -220,14 +220,17 @@ void Tmainform::createToolBars()
 
 // ---------------------------------------------------------------- help, homepage, printing
 
-void Tmainform::openDocument(const char* relativePath)
+void Tmainform::openDocument(const char* relativePath, const char* anchor)
 {
     const QString path = QString::fromStdString((dataPrefix_ / relativePath).string());
     if (!QFileInfo::exists(path)) {
         messages_.show(q(texts::kHelpMissing).arg(path).toStdString());
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QUrl url = QUrl::fromLocalFile(path);
+    if (anchor)
+        url.setFragment(QString::fromLatin1(anchor));
+    QDesktopServices::openUrl(url);
 }
 
 void Tmainform::openHelp() { openDocument(texts::kProgramHelp); }

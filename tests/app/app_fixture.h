@@ -66,6 +66,7 @@ protected:
             services.registry = std::make_shared<excel::NoRegistry>();
             return std::make_unique<excel::TExcel>(std::move(transport), services);
         });
+        form->createNumberFormatDialog();
         form->createOptionDialogs();
         form->createVersionDialog();
         return *form;

@@ -44,4 +44,8 @@ TEST(HelpPages, ArePresentAndTheirLinksResolve)
             }
         }
     }
+    // The places the program opens directly.
+    EXPECT_TRUE(QString::fromStdString(readFile(data / "hilfe/index.htm")).contains(QStringLiteral("id=\"zahlenformat\"")));
+    EXPECT_TRUE(
+        QString::fromStdString(readFile(data / "hilfequillmar/index.html")).contains(QStringLiteral("id=\"optionen\"")));
 }

@@ -2,7 +2,10 @@
 // docking of page windows and the commands forwarded to them, and help.
 #include "app_fixture.h"
 
+#include "engine/widgets/tzahlenform.h"
+
 #include <QAction>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -211,9 +214,14 @@ TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
     f.action(QStringLiteral("homepage"))->trigger();
     f.pages()->setCurrentIndex(1);
     f.action(QStringLiteral("conversionHelp"))->trigger(); // no conversion window: the program help
+    std::filesystem::create_directories(folder / "hilfe");
+    std::ofstream(folder / "hilfe" / "index.htm") << "<html></html>";
+    f.numberFormatDialog().HelpBtn->click();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-    ASSERT_EQ(catcher.opened.size(), 3u);
+    ASSERT_EQ(catcher.opened.size(), 4u);
+    EXPECT_TRUE(catcher.opened[3].toLocalFile().endsWith(QStringLiteral("hilfe/index.htm")));
+    EXPECT_EQ(catcher.opened[3].fragment(), QStringLiteral("zahlenformat"));
     EXPECT_EQ(catcher.opened[0].toLocalFile().toStdString(), (folder / "hilfequillmar" / "index.html").string());
     EXPECT_TRUE(catcher.opened[1].toLocalFile().endsWith(QStringLiteral("hilfequillmar/homepage.html")));
     EXPECT_EQ(catcher.opened[2], catcher.opened[0]);

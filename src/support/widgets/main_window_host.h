@@ -19,6 +19,10 @@
 class QWidget;
 
 namespace quillmar {
+class Tzahlenform;
+}
+
+namespace quillmar {
 
 // The commands of a page that the main window offers in its tool bars and menus.
 enum class PageCommand {
@@ -71,6 +75,10 @@ public:
     // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
     // insertion, and the link component (PrepareExcel may replace it: ask each time).
     virtual excel::ExcelLink& link() = 0;
+
+    // The one dialog "Zahlenformat" of the run; a window copies its pattern in before
+    // showing it and takes the pattern back after OK.
+    virtual Tzahlenform& numberFormatDialog() = 0;
 
     // The main window itself (parent of dialogs and free windows it owns).
     virtual QWidget* mainWidget() = 0;
