@@ -1,0 +1,60 @@
+// The keys of the main window's menus, pressed on the window as a user would.
+#include "app_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+#include <set>
+
+using namespace quillmar;
+using namespace quillmar::app;
+using namespace quillmar::app::testing;
+using Page = MainWindowHost::Page;
+
+namespace {
+
+struct CountingPage : QWidget, PageCommands {
+    std::set<PageCommand> offered;
+    std::vector<PageCommand> ran;
+    bool offers(PageCommand c) const override { return offered.count(c) > 0; }
+    void run(PageCommand c) override { ran.push_back(c); }
+};
+
+} // namespace
+
+TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
+{
+    Tmainform& f = makeForm();
+    auto* formulas = new CountingPage;
+    formulas->offered = {PageCommand::Rearrange, PageCommand::Insert, PageCommand::NextFormula};
+    f.dockPage(Page::Formelsammlung, formulas, formulas);
+    auto* conversions = new CountingPage;
+    conversions->offered = {PageCommand::Insert, PageCommand::Compute};
+    f.dockPage(Page::Umrechnungen, conversions, conversions);
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+
+    QTest::keyClick(&f, Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_F3);
+    QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_F4); // the conversion menu is off on the formula page
+    QTest::keyClick(&f, Qt::Key_F5);
+    EXPECT_EQ(formulas->ran,
+              (std::vector<PageCommand>{PageCommand::Rearrange, PageCommand::Insert, PageCommand::NextFormula}));
+    EXPECT_TRUE(conversions->ran.empty());
+
+    QTest::keyClick(&f, Qt::Key_F10);
+    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::Umrechnungen));
+    QTest::keyClick(&f, Qt::Key_F5);
+    QTest::keyClick(&f, Qt::Key_F4);
+    QTest::keyClick(&f, Qt::Key_U, Qt::ControlModifier); // now the formula menu is off
+    EXPECT_EQ(conversions->ran, (std::vector<PageCommand>{PageCommand::Compute, PageCommand::Insert}));
+    EXPECT_EQ(formulas->ran.size(), 3u);
+
+    QTest::keyClick(&f, Qt::Key_F9);
+    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::Formelsammlung));
+    EXPECT_TRUE(f.formulaMenu()->menuAction()->isEnabled());
+}
