@@ -93,7 +93,9 @@ public:
     void resetFont();
 
 private:
-    int top(int level) const { return y0_ - (level * h_) / 2; }
+    // The line's top: y0, moved down while a denominator makes room (see 'f').
+    int line() const { return y0_ + shift_; }
+    int top(int level) const { return line() - (level * h_) / 2; }
     bool symbolFont() const { return isSymbolFontName(surface_.fontName()); }
     int drawRun(int x, int y, std::string_view run);
     int drawSymbol(int x, int y, char32_t code);
@@ -108,6 +110,10 @@ private:
     // Top of the highest text cell drawn so far; lets a root's line clear a
     // fraction or raised text inside it.
     int highest_ = INT_MAX;
+    // Bottom of the lowest text cell drawn so far; lets a fraction's bar clear
+    // an index in the numerator.
+    int lowest_ = INT_MIN;
+    int shift_ = 0;
 };
 
 void Layout::resetFont()
@@ -125,6 +131,7 @@ int Layout::drawRun(int x, int y, std::string_view run)
     if (run.empty())
         return 0;
     highest_ = std::min(highest_, y);
+    lowest_ = std::max(lowest_, y + surface_.textHeight(run));
     if (symbolFont()) {
         const std::string mapped = symbolTextToUnicode(run);
         surface_.drawText(x, y, mapped);
@@ -166,7 +173,7 @@ int Layout::draw(std::string_view text, int level, int pen)
         const char letter = text[1];
         if (letter == 'm') {
             const int x = pen + w_ / 2;
-            const int y = y0_ + ((1 - level) * h_) / 2;
+            const int y = line() + ((1 - level) * h_) / 2;
             surface_.ellipse(x, y, x + 2, y + 2);
             pen += w_;
             text.remove_prefix(2);
@@ -195,7 +202,15 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
     case 'f':
     case 'z': {
         const FractionLevels levels = fractionLevels(level);
+        const int lowestBefore = lowest_;
+        lowest_ = INT_MIN;
         const int endA = draw(args.first, levels.numerator, pen);
+        // An index in the numerator reaches below the numerator's cell, onto the
+        // bar: then the bar and the denominator move down until only the
+        // index's lowest pixel row (empty below its baseline) meets the bar.
+        const int shiftBefore = shift_;
+        shift_ += std::max(0, lowest_ - 1 - (top(levels.denominator) + 1));
+        lowest_ = std::max(lowestBefore, lowest_);
         const int endB = draw(args.second, levels.denominator, pen);
         const int end = std::max(endA, endB);
         if (letter == 'f') {
@@ -207,6 +222,7 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
             surface_.moveTo(pen + inset, barY);
             surface_.lineTo(end - inset, barY);
         }
+        shift_ = shiftBefore;
         return end;
     }
     case 'r': {
@@ -220,11 +236,11 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
         int lineY = top(level);
         if (level == 0) {
             lineX = x2 - 2;
-            lineY = y0_;
+            lineY = line();
         } else if (level == -1) {
-            lineY = y0_ - (level * h_ - 1) / 2;
+            lineY = line() - (level * h_ - 1) / 2;
         } else if (level == 1) {
-            lineY = y0_ - (level * h_ + 1) / 2;
+            lineY = line() - (level * h_ + 1) / 2;
         }
         surface_.moveTo(lineX, lineY);
         if (argumentTop < std::min(lineY, top(level))) {
@@ -238,10 +254,12 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
     }
     case 'w': {
         const int end = draw(args.first, level, pen + w_);
-        surface_.moveTo(pen, y0_);
-        surface_.lineTo(pen + w_ / 4, y0_ + h_);
-        surface_.lineTo(pen + w_ / 2, y0_ - h_ / 2);
-        surface_.lineTo(end, y0_ - h_ / 2);
+        // A tick from the middle of the line down to its bottom, the long
+        // stroke up to half a line above it, and the line over the argument.
+        surface_.moveTo(pen, line() + h_ / 2);
+        surface_.lineTo(pen + w_ / 4, line() + h_);
+        surface_.lineTo(pen + (3 * w_) / 4, line() - h_ / 2);
+        surface_.lineTo(end, line() - h_ / 2);
         return end;
     }
     case 'c':

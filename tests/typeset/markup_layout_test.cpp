@@ -88,6 +88,17 @@ TEST(MarkupLayout, FractionPutsNumeratorHalfALineUpAndBarBelowTheDenominatorsTop
     EXPECT_EQ(wideBottom.end, 38);
 }
 
+TEST(MarkupLayout, IndexInANumeratorPushesBarAndDenominatorDown)
+{
+    // The small i's cell ends at 112, two pixels below the usual bar (110): bar
+    // and denominator move down by one pixel; what follows keeps the line.
+    const Drawing d = layOut("\\f(x\\d(i);y)z");
+    EXPECT_EQ(d.texts, (std::vector<Placed>{{20, 91, "x", 12}, {26, 100, "i", 8}, {20, 110, "y", 12}, {30, 100, "z", 12}}));
+    EXPECT_EQ(d.lines, (std::vector<Box>{{21, 111, 29, 111}}));
+    // A raised index (upper) stays inside the numerator's cell: nothing moves.
+    EXPECT_EQ(layOut("\\f(x\\u(2);y)").lines, (std::vector<Box>{{21, 110, 29, 110}}));
+}
+
 TEST(MarkupLayout, StackIsAFractionWithoutBar)
 {
     const Drawing d = layOut("\\z(a;b)c");
@@ -203,7 +214,7 @@ TEST(MarkupLayout, DrawnRootIsAPolylineOverTheArgument)
 {
     const Drawing d = layOut("\\w(xy)");
     EXPECT_EQ(d.texts, (std::vector<Placed>{{26, 100, "xy", 12}}));
-    EXPECT_EQ(d.lines, (std::vector<Box>{{20, 100, 21, 118}, {21, 118, 23, 91}, {23, 91, 38, 91}}));
+    EXPECT_EQ(d.lines, (std::vector<Box>{{20, 109, 21, 118}, {21, 118, 24, 91}, {24, 91, 38, 91}}));
     EXPECT_EQ(d.end, 38);
 }
 
