@@ -209,7 +209,8 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
         // bar: then the bar and the denominator move down until only the
         // index's lowest pixel row (empty below its baseline) meets the bar.
         const int shiftBefore = shift_;
-        shift_ += std::max(0, lowest_ - 1 - (top(levels.denominator) + 1));
+        if (lowest_ != INT_MIN)
+            shift_ += std::max(0, lowest_ - 1 - (top(levels.denominator) + 1));
         lowest_ = std::max(lowestBefore, lowest_);
         const int endB = draw(args.second, levels.denominator, pen);
         const int end = std::max(endA, endB);
