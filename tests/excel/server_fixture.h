@@ -1,0 +1,67 @@
+#pragma once
+// A server with one conversation on it, as the link holds one.
+#include "excel/server/server_transport.h"
+#include "excel/server/spreadsheet_server.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace quillmar::excel::server::testing {
+
+struct Conversation {
+    SpreadsheetServer server;
+    ServerTransport link{server};
+
+    Conversation() { link.connect("EXCEL", "System"); }
+
+    bool exec(const std::string& command) { return link.execute(command, false); }
+
+    std::string selection()
+    {
+        link.connect("EXCEL", "System");
+        return link.request("Selection", 10000).value_or("<keine Antwort>");
+    }
+
+    // Reads a cell the way the link does: topic from the selection answer, service "Excel".
+    std::string cell(int row, int column)
+    {
+        const std::string sel = selection();
+        const std::string topic = sel.substr(0, sel.find('!'));
+        std::string answer = "<kein Thema>";
+        if (link.connect("Excel", topic))
+            answer = link.request("Z" + std::to_string(row) + "S" + std::to_string(column), 10000)
+                         .value_or("<keine Antwort>");
+        link.connect("EXCEL", "System");
+        return answer;
+    }
+};
+
+// A fresh folder below the system's temporary folder, removed at the end.
+struct TempFolder {
+    std::filesystem::path path;
+    explicit TempFolder(const std::string& name)
+    {
+        path = std::filesystem::temp_directory_path() /
+               (name + "-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+inline void writeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace quillmar::excel::server::testing
