@@ -60,12 +60,16 @@ TEST(ServerCommands, NewWorkbooksSheetsCellsAndSelection)
     ASSERT_TRUE(c.exec("[FORMULA(\"9,81\",\"Z3S2\")]"));
     ASSERT_TRUE(c.exec("[FORMULA(\"=Z(-2)S*0,500\",\"Z5S2\")]"));
     ASSERT_TRUE(c.exec("[FORMULA(\"=R[-2]C*2\",\"R5C3\")]"));
-    ASSERT_TRUE(c.exec("[FORMULA(\"Er sagt \"ja\"\",\"Z1S1\")]")); // inner quotes arrive unescaped
+    ASSERT_TRUE(c.exec("[FORMULA(\"Er sagt \"\"ja\"\"\",\"Z1S1\")]")); // inner quotes doubled
+    ASSERT_TRUE(c.exec("[FORMULA(\"=\"\"x\"\"\",\"Z1S2\")]"));
+    ASSERT_TRUE(c.exec("[FORMULA(\"Sie sagt \"nein\"\",\"Z1S3\")]")); // or not doubled
     EXPECT_EQ(c.cell(3, 2), "9,81\r\n");
     EXPECT_EQ(c.cell(5, 2), "4,905\r\n");
     EXPECT_EQ(c.cell(5, 3), "0\r\n");
     EXPECT_EQ(c.cell(2, 2), "Eingabe:\r\n");
     EXPECT_EQ(c.cell(1, 1), "Er sagt \"ja\"\r\n");
+    EXPECT_EQ(c.cell(1, 2), "x\r\n");
+    EXPECT_EQ(c.cell(1, 3), "Sie sagt \"nein\"\r\n");
     EXPECT_EQ(c.cell(9, 9), "\r\n");
 
     ASSERT_TRUE(c.exec("[SELECT(\"Z12S3:Z14S5\")]"));

@@ -2,7 +2,9 @@
 // as .xlsx and recomputed by LibreOffice: every cell must agree with what the
 // server computed, to 12 significant digits. One workbook holds everything,
 // because each LibreOffice run takes seconds.
+#include "excel/reference_letters.h"
 #include "excel/server/xlsx_export.h"
+#include "excel/texcel.h"
 #include "server_fixture.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +17,29 @@
 namespace quillmar::excel::server {
 namespace {
 
-using testing::Conversation;
 using testing::TempFolder;
 
-std::string put(const std::string& text, int row, int column, char rowLetter = 'Z', char columnLetter = 'S')
-{
-    return "[FORMULA(\"" + text + "\",\"" + rowLetter + std::to_string(row) + columnLetter + std::to_string(column) +
-           "\")]";
-}
+// The server driven the way the program drives it: through the link component.
+struct LinkedServer {
+    SpreadsheetServer server;
+    TExcel link{std::make_unique<ServerTransport>(server)};
+    LinkedServer() { link.Connect(); }
+};
+
+struct Cell {
+    int row;
+    int column;
+    std::string text;
+};
+Cell put(std::string text, int row, int column) { return {row, column, std::move(text)}; }
 
 // A formula block as the formula insertion writes it (Excel XP dialect): v = s / t
 // with s given in kilometres, plus a unit conversion block below it.
-void writeGermanBlocks(Conversation& c)
+void writeGermanBlocks(TExcel& link, const std::filesystem::path& macroBook)
 {
-    const std::vector<std::string> commands = {
+    link.OpenMacroBook(macroBook.string(), true);
+    link.RunMacro("neueseite");
+    const std::vector<Cell> cells = {
         put("Geschwindigkeit", 1, 1), put("Eingabe:", 2, 2),
         put("Weg(s)", 3, 1), put("12,5", 3, 2), put("Kilometer-km", 3, 3),
         put("=Z(0)S(-2)*1000", 3, 4), put("Meter-m", 3, 5),
@@ -41,12 +52,11 @@ void writeGermanBlocks(Conversation& c)
         put("Zentimeter", 13, 1), put("=Z(-2)S*2,540", 13, 2), put("cm", 13, 3),
         put("Grad Celsius", 14, 1), put("=Z(-3)S*0,001", 14, 2),
     };
-    for (const auto& command : commands)
-        ASSERT_TRUE(c.exec(command)) << command;
+    for (const auto& cell : cells)
+        link.PutCell(cell.row, cell.column, cell.text);
+    link.Exec("[SELECT(\"Z3S2:Z4S2\")]");
+    link.RunMacro("eingabe");
 }
-
-char r(bool german) { return german ? 'Z' : 'R'; }
-char s(bool german) { return german ? 'S' : 'C'; }
 
 struct FunctionCase {
     const char* german;
@@ -88,22 +98,24 @@ const FunctionCase kFunctions[] = {
     {"=Sqr(Z(0)S(-1))", "=Sqr(R[0]C[-1])", "4"},
 };
 
-void writeFunctionTable(Conversation& c, bool german)
+void writeFunctionTable(TExcel& link, bool german)
 {
+    setReferenceLetters(ReferenceLetters::forVersion(german));
     int row = 1;
     for (const FunctionCase& f : kFunctions) {
         std::string argument = f.argument;
         if (!german)
             std::replace(argument.begin(), argument.end(), ',', '.');
-        ASSERT_TRUE(c.exec(put(argument, row, 1, r(german), s(german)))) << argument;
-        ASSERT_TRUE(c.exec(put(german ? f.german : f.english, row, 2, r(german), s(german)))) << f.german;
+        link.PutCell(row, 1, argument);
+        link.PutCell(row, 2, german ? f.german : f.english);
         ++row;
     }
     // Cells that depend on one another and a cycle.
-    ASSERT_TRUE(c.exec(put(german ? "=Z(-1)S(1)*2" : "=R[-1]C[1]*2", row + 1, 2, r(german), s(german))));
-    ASSERT_TRUE(c.exec(put(german ? "=ZS(-1)+1" : "=RC[-1]+1", row, 3, r(german), s(german))));
-    ASSERT_TRUE(c.exec(put("=ZS(1)", row + 5, 1)));
-    ASSERT_TRUE(c.exec(put("=ZS(-1)", row + 5, 2)));
+    link.PutCell(row + 1, 2, german ? "=Z(-1)S(1)*2" : "=R[-1]C[1]*2");
+    link.PutCell(row, 3, german ? "=ZS(-1)+1" : "=RC[-1]+1");
+    link.PutCell(row + 5, 1, german ? "=ZS(1)" : "=RC[1]");
+    link.PutCell(row + 5, 2, german ? "=ZS(-1)" : "=RC[-1]");
+    setReferenceLetters(ReferenceLetters::forVersion(true));
 }
 
 std::vector<std::vector<std::string>> readCsv(const std::filesystem::path& file)
@@ -194,18 +206,21 @@ TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
     const std::filesystem::path recalc = std::filesystem::path(source) / ".." / "shared" / "tools" / "recalc-xlsx";
     ASSERT_TRUE(std::filesystem::exists(recalc)) << recalc;
 
-    Conversation c;
-    ASSERT_TRUE(c.exec("[New(1)]"));
-    writeGermanBlocks(c);
-    ASSERT_TRUE(c.exec("[WORKBOOK.INSERT(1)]"));
-    writeFunctionTable(c, true);
-    ASSERT_TRUE(c.exec("[WORKBOOK.INSERT(1)]"));
-    writeFunctionTable(c, false);
-    // The server shows what it computed before anything is saved.
-    EXPECT_EQ(c.cell(1, 2), "1,4142135623731\r\n");
+    const char* data = std::getenv("QUILLMAR_DATA_DIR");
+    ASSERT_NE(data, nullptr);
+
+    LinkedServer s;
+    s.link.Exec("[New(1)]");
+    writeGermanBlocks(s.link, std::filesystem::path(data) / "daten" / "makro.xls");
+    s.link.Exec("[WORKBOOK.INSERT(1)]");
+    writeFunctionTable(s.link, true);
+    s.link.Exec("[WORKBOOK.INSERT(1)]");
+    writeFunctionTable(s.link, false);
+    // The link reads back what the server computed.
+    EXPECT_EQ(s.link.GetCell(1, 2), "1,4142135623731\r\n");
 
     TempFolder folder("quillmar-libreoffice");
-    const Workbook& book = *c.server.findWorkbook("Mappe2");
+    const Workbook& book = *s.server.findWorkbook("Mappe2");
     ASSERT_EQ(saveXlsx(book, folder.path / "Mappe2.xlsx"), "");
     const std::string command = "\"" + recalc.string() + "\" \"" + (folder.path / "Mappe2.xlsx").string() + "\" \"" +
                                 (folder.path / "csv").string() + "\" > /dev/null";

@@ -2,7 +2,6 @@
 // Cell positions of the built-in spreadsheet (1-based row and column) and the
 // reference texts of its commands: Z3S2 or R3C2, absolute or relative (Z(-1)S,
 // R[-1]C) to the active cell.
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +14,12 @@ inline constexpr int kMaxColumn = 16384;
 struct CellAddress {
     int row = 1;
     int column = 1;
-    auto operator<=>(const CellAddress&) const = default;
+    bool operator==(const CellAddress&) const = default;
+    // Row by row, as the cells of a sheet are visited.
+    bool operator<(const CellAddress& other) const
+    {
+        return row != other.row ? row < other.row : column < other.column;
+    }
 };
 
 bool insideSheet(int row, int column);

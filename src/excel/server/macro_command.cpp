@@ -11,7 +11,8 @@ bool isNameChar(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '_';
 }
 
-// FORMULA("<text>","<ref>") or FORMULA("<text>"): the text runs to the last "," + quote.
+// FORMULA("<text>","<ref>") or FORMULA("<text>") with undoubled inner quotes:
+// the text runs to the last "," + quote.
 std::optional<std::vector<std::string>> formulaArguments(std::string_view inner)
 {
     if (inner.size() < 2 || inner.front() != '"' || inner.back() != '"')
@@ -90,7 +91,11 @@ std::optional<MacroCommand> parseMacroCommand(std::string_view text)
     MacroCommand command;
     command.name = text::upperAscii(text.substr(0, nameEnd));
     const std::string_view inner = text.substr(nameEnd + 1, text.size() - nameEnd - 2);
-    const auto args = command.name == "FORMULA" ? formulaArguments(inner) : plainArguments(inner);
+    auto args = plainArguments(inner);
+    // A sender that does not double the quotes inside a FORMULA text still gets
+    // its text through whole.
+    if (!args && command.name == "FORMULA")
+        args = formulaArguments(inner);
     if (!args)
         return std::nullopt;
     command.arguments = *args;

@@ -13,9 +13,9 @@ struct MacroCommand {
     std::vector<std::string> arguments; // quotes removed
 };
 
-// Nothing when the text is not one well-formed command. The text of FORMULA is
-// taken as it stands between its quotes, inner quotes included (the link does
-// not escape them).
+// Nothing when the text is not one well-formed command. A double quote inside a
+// quoted argument is written doubled; a FORMULA text whose inner quotes are not
+// doubled is still taken whole.
 std::optional<MacroCommand> parseMacroCommand(std::string_view text);
 
 } // namespace quillmar::excel::server

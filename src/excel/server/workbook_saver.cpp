@@ -16,6 +16,19 @@ WorkbookSaver::~WorkbookSaver()
     server_.removeObserver(this);
 }
 
+void WorkbookSaver::setFolder(const std::filesystem::path& folder)
+{
+    if (folder == folder_)
+        return;
+    folder_ = folder;
+    for (const auto& book : server_.workbooks()) {
+        if (!book->savedAs.empty()) {
+            book->savedAs.clear();
+            book->changed = true;
+        }
+    }
+}
+
 void WorkbookSaver::contentChanged()
 {
     scheduler_.schedule([this] { saveChanged(); });

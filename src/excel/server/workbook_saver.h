@@ -25,7 +25,8 @@ public:
     WorkbookSaver(SpreadsheetServer& server, SaveScheduler& scheduler, Messages& messages);
     ~WorkbookSaver() override;
 
-    void setFolder(const std::filesystem::path& folder) { folder_ = folder; }
+    // A new folder takes every workbook: each is saved there at the next save.
+    void setFolder(const std::filesystem::path& folder);
     const std::filesystem::path& folder() const { return folder_; }
 
     // Saves every changed workbook now; false when one could not be saved (the
