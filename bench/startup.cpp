@@ -4,6 +4,7 @@
 // the peer, so the cost of the shell itself stands out.
 #include "app/excel_factory.h"
 #include "app/tmainform.h"
+#include "collection/tdatadlg.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -26,6 +27,10 @@ fs::path dataFolder()
     static const fs::path folder = [] {
         const fs::path f = fs::temp_directory_path() / "quillmar_bench_startup";
         fs::create_directories(f);
+        // The bundled collection, as the program finds it beside itself.
+        const fs::path built = fs::path(QApplication::applicationDirPath().toStdString()) / "daten";
+        if (fs::exists(built))
+            fs::copy(built, f / "daten", fs::copy_options::recursive | fs::copy_options::update_existing);
         std::ofstream(f / "quillmar.ini", std::ios::binary)
             << "quillmar30\r\n0#900#650#40#60#\r\n0.000\r\n0\r\n0\r\n0\r\n0\r\n1\r\n";
         return f;
@@ -45,7 +50,8 @@ void BM_QuillmarMainWindowReady(benchmark::State& state)
     const fs::path folder = dataFolder();
     quillmar::SilentMessages messages;
     for (auto _ : state) {
-        quillmar::app::Tmainform form(folder, messages, quillmar::app::programExcelFactory());
+        quillmar::collection::TDatadlg data;
+        quillmar::app::Tmainform form(folder, messages, data, quillmar::app::programExcelFactory());
         form.createOptionDialogs();
         form.createVersionDialog();
         form.readSettingsFile();

@@ -4,6 +4,7 @@
 #include "app/quillmar_application.h"
 #include "app/texts.h"
 #include "app/tmainform.h"
+#include "collection/tdatadlg.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
 
@@ -38,10 +39,11 @@ int runGui(int argc, char** argv)
     if (const int shot = arguments.indexOf(texts::q(texts::kScreenshotOption)); shot >= 0 && shot + 1 < arguments.size())
         screenshotPath = arguments.at(shot + 1);
 
-    // 2. The data module.
+    // 2. The data module (the main window opens its tables).
+    collection::TDatadlg Datadlg;
 
     // 3. The main window with its initial values.
-    Tmainform mainForm(data.prefix, messages, programExcelFactory());
+    Tmainform mainForm(data.prefix, messages, Datadlg, programExcelFactory());
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first

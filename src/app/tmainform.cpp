@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "app/toptionendlg.h"
 #include "app/tversiondlg.h"
+#include "collection/tdatadlg.h"
 #include "engine/widgets/tzahlenform.h"
 #include "excel/reference_letters.h"
 #include "settings/texts.h"
@@ -34,14 +35,16 @@ QStringList captions(const auto& list)
 
 } // namespace
 
-Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, excel::ExcelLink::Factory makeExcel,
-                     QWidget* parent)
+Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, collection::TDatadlg& data,
+                     excel::ExcelLink::Factory makeExcel, QWidget* parent)
     : QMainWindow(parent)
     , dataPrefix_(std::move(dataPrefix))
     , messages_(messages)
+    , data_(data)
     , link_(std::make_unique<excel::ExcelLink>(std::move(makeExcel), closeWatch_, messages))
 {
     applyExcelVersion(options_.ExcelXP);
+    data_.initialisieren(dataPrefix_, messages_);
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(texts::q(texts::kMainCaption));
     createPages();

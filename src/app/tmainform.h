@@ -33,10 +33,11 @@ class Tversiondlg;
 class Tmainform : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
-    // dataPrefix: the data folder; messages: where the fixed texts go; makeExcel:
-    // makes the link component (and its replacements).
-    Tmainform(std::filesystem::path dataPrefix, Messages& messages, excel::ExcelLink::Factory makeExcel,
-              QWidget* parent = nullptr);
+    // dataPrefix: the data folder; messages: where the fixed texts go; data: the data
+    // module, whose tables the window opens; makeExcel: makes the link component (and
+    // its replacements).
+    Tmainform(std::filesystem::path dataPrefix, Messages& messages, collection::TDatadlg& data,
+              excel::ExcelLink::Factory makeExcel, QWidget* parent = nullptr);
     ~Tmainform() override;
 
     // Start-up, in the order the program creates them.
@@ -62,6 +63,7 @@ public:
     void refreshFormulaPage() override;
     const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
     const settings::Options& options() const override { return options_; }
+    collection::TDatadlg& data() override { return data_; }
     excel::ExcelLink& link() override { return *link_; }
     Tzahlenform& numberFormatDialog() override;
     QWidget* mainWidget() override { return this; }
@@ -123,6 +125,7 @@ private:
 
     std::filesystem::path dataPrefix_;
     Messages& messages_;
+    collection::TDatadlg& data_;
     settings::Options options_;
     QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
     std::unique_ptr<excel::ExcelLink> link_;

@@ -2,6 +2,7 @@
 // A main window on a fresh data folder, with its messages recorded, and a way to
 // answer the modal dialogs it opens.
 #include "app/tmainform.h"
+#include "collection/tdatadlg.h"
 #include "excel/fake_transport.h"
 #include "excel/registry_reader.h"
 #include "excel/texcel.h"
@@ -46,16 +47,25 @@ protected:
                  (std::string("quillmar_app_") + info->test_suite_name() + "_" + info->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
+        // The bundled collection tables, as the program finds them beside itself.
+        const std::filesystem::path built = qEnvironmentVariable("QUILLMAR_DATA_DIR").toStdString();
+        for (const char* table : {"GROESSEN.cds", "formel.cds"}) {
+            std::filesystem::create_directories(folder / "daten");
+            std::filesystem::copy_file(built / "daten" / table, folder / "daten" / table);
+        }
     }
     void TearDown() override
     {
         form.reset();
+        data.reset();
         std::filesystem::remove_all(folder);
     }
 
     Tmainform& makeForm()
     {
-        form = std::make_unique<Tmainform>(folder, messages, [this] {
+        form.reset();
+        data = std::make_unique<collection::TDatadlg>();
+        form = std::make_unique<Tmainform>(folder, messages, *data, [this] {
             // Every link component talks to a fake spreadsheet server that the test scripts.
             auto transport = std::make_unique<excel::FakeTransport>();
             transport->serverRunning = serverRunning;
@@ -84,6 +94,7 @@ protected:
     bool serverRunning = true;
     std::string status = "Ready";
     std::vector<excel::FakeTransport*> transports; // the last one belongs to the live component
+    std::unique_ptr<collection::TDatadlg> data;
     std::unique_ptr<Tmainform> form;
 };
 

@@ -65,6 +65,11 @@ public slots:
 TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
 {
     Tmainform& f = makeForm();
+    // The window opened the collection tables of its data folder while it was made.
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_GT(data->table1.recordCount(), 0u);
+    EXPECT_GT(data->table2.recordCount(), 0u);
+    EXPECT_EQ(&f.data(), data.get());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillmar Formelsammlung für Excel"));
     ASSERT_EQ(f.pages()->count(), 3);
     EXPECT_EQ(f.pages()->tabText(0), QStringLiteral("Formelsammlung"));

@@ -156,7 +156,7 @@ TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
     EXPECT_EQ(messages.shown[0].rfind("Die Einstellungen können nicht gespeichert werden.", 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(folder / "quillmar.ini" / "inhalt"));
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        EXPECT_EQ(entry.path().filename(), "quillmar.ini") << "left behind: " << entry.path();
+        EXPECT_TRUE(entry.is_directory()) << "left behind: " << entry.path();
 }
 
 TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)

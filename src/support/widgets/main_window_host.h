@@ -20,7 +20,10 @@ class QWidget;
 
 namespace quillmar {
 class Tzahlenform;
+namespace collection {
+class TDatadlg;
 }
+} // namespace quillmar
 
 namespace quillmar {
 
@@ -71,6 +74,10 @@ public:
     virtual const std::filesystem::path& dataPrefix() const = 0;
     // The options and the Excel version, read at the moment of a command.
     virtual const settings::Options& options() const = 0;
+
+    // The data module with the two collection tables, shared by the formula windows
+    // and the collection editor.
+    virtual collection::TDatadlg& data() = 0;
 
     // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
     // insertion, and the link component (PrepareExcel may replace it: ask each time).
