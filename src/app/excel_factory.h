@@ -3,8 +3,13 @@
 // this machine offers, processing the user's events while they wait.
 #include "excel/excel_link.h"
 
+namespace quillmar::excel::widgets {
+class BuiltinSpreadsheet;
+}
+
 namespace quillmar::app {
 
-excel::ExcelLink::Factory programExcelFactory();
+// Every component talks to the built-in spreadsheet, which must outlive them.
+excel::ExcelLink::Factory programExcelFactory(excel::widgets::BuiltinSpreadsheet& spreadsheet);
 
 } // namespace quillmar::app

@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "app/tmainform.h"
 #include "collection/tdatadlg.h"
+#include "excel/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
 
@@ -42,8 +43,12 @@ int runGui(int argc, char** argv)
     // 2. The data module (the main window opens its tables).
     collection::TDatadlg Datadlg;
 
+    // The spreadsheet the link talks to; it outlives the main window, which closes
+    // the macro workbook in it on the way out, and saves every workbook at the end.
+    excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
+
     // 3. The main window with its initial values.
-    Tmainform mainForm(data.prefix, messages, Datadlg, programExcelFactory());
+    Tmainform mainForm(data.prefix, messages, Datadlg, programExcelFactory(spreadsheet));
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first

@@ -29,6 +29,8 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
     : QMainWindow(parent), server_(server), saver_(saver), messages_(messages)
 {
     setWindowTitle(QString::fromUtf8(texts::kWindowTitle));
+    // The program ends with its main window, also while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
