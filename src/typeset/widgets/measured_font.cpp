@@ -61,22 +61,48 @@ MeasuredFont::MeasuredFont(const QFont& font, int dpi)
     metrics_.emplace(sized);
 }
 
-bool MeasuredFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const
+bool MeasuredFont::glyphs(std::string_view utf8, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const
 {
     if (!raw_.isValid())
         return false;
     if (glyphCache_.empty())
         glyphCache_.resize(kCachedChars);
-    indexes.resize(text.size());
-    positions.resize(text.size());
+    indexes.clear();
+    positions.clear();
     qreal x = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= kCachedChars)
-            return false; // rare characters take the general path
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        // Characters up to U+24FF, from one to three bytes of UTF-8; anything
+        // else (or a broken sequence) takes the general path.
+        const auto b0 = static_cast<unsigned char>(utf8[i]);
+        char32_t c = 0;
+        std::size_t n = 0;
+        if (b0 < 0x80) {
+            c = b0;
+            n = 1;
+        } else if ((b0 & 0xE0) == 0xC0) {
+            c = b0 & 0x1F;
+            n = 2;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            c = b0 & 0x0F;
+            n = 3;
+        } else {
+            return false;
+        }
+        if (i + n > utf8.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto b = static_cast<unsigned char>(utf8[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (b & 0x3F);
+        }
+        i += n;
+        if (c >= kCachedChars || (n > 1 && c < 0x80))
+            return false;
         Glyph& glyph = glyphCache_[c];
         if (!glyph.known) {
-            const QList<quint32> found = raw_.glyphIndexesForString(QString(QChar(c)));
+            const QList<quint32> found = raw_.glyphIndexesForString(QString(QChar(static_cast<char16_t>(c))));
             glyph.index = found.size() == 1 ? found[0] : 0;
             if (glyph.index != 0)
                 glyph.advance = raw_.advancesForGlyphIndexes(found).value(0).x();
@@ -84,8 +110,8 @@ bool MeasuredFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QP
         }
         if (glyph.index == 0)
             return false;
-        indexes[i] = glyph.index;
-        positions[i] = QPointF(x, 0);
+        indexes.append(glyph.index);
+        positions.append(QPointF(x, 0));
         x += glyph.advance;
     }
     width = x;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QPaintDevice;
@@ -29,7 +30,7 @@ public:
 
     // Glyphs and their x positions for a text; false when the font lacks a
     // character (the caller then lets Qt pick a fallback font).
-    bool glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const;
+    bool glyphs(std::string_view utf8, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const;
     const QRawFont& rawFont() const { return raw_; }
 
     // Width of a text drawn with Qt's own text layout (with font fallback).

@@ -9,6 +9,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace quillmar::typeset {
 namespace {
@@ -31,6 +32,7 @@ QtDrawingSurface::QtDrawingSurface(QPainter* painter, const QFont& base, const Q
     , family_(base.family())
     , size_(pointSizeOf(base))
     , dpi_(MeasuredFont::dpiOf(painter ? painter->device() : nullptr))
+    , color_(color)
 {
     if (painter_) {
         QPen pen(color);
@@ -79,9 +81,10 @@ int QtDrawingSurface::prepare(std::string_view utf8)
         return runWidth_;
     runFont_ = &current;
     runText_.assign(utf8);
-    runString_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     qreal width = 0;
-    runHasGlyphs_ = current.glyphs(runString_, runGlyphs_, runPositions_, width);
+    runHasGlyphs_ = current.glyphs(utf8, runGlyphs_, runPositions_, width);
+    // Qt's own text layout is needed only for characters the font lacks.
+    runString_ = runHasGlyphs_ ? QString() : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     runWidth_ = runHasGlyphs_ ? qRound(width) : current.fallbackWidth(runString_);
     return runWidth_;
 }
@@ -120,6 +123,8 @@ void QtDrawingSurface::drawRun(QPointF baselineOrigin)
         if (batch == pending_.end()) {
             pending_.push_back({runFont_, {}, {}});
             batch = pending_.end() - 1;
+            batch->glyphs.reserve(64);
+            batch->positions.reserve(64);
         }
         batch->glyphs.append(runGlyphs_);
         for (const QPointF& p : runPositions_)
@@ -148,8 +153,20 @@ void QtDrawingSurface::flush()
         painter_->drawGlyphRun(QPointF(0, 0), run);
     }
     pending_.clear();
-    if (!pendingLines_.isEmpty())
-        painter_->drawLines(pendingLines_);
+    // Bars and root lines run straight across or down: filled as rectangles,
+    // from the start pixel up to the end point (which, as with any line drawn
+    // from one point to another, is the next line's start and not drawn twice).
+    QList<QLine> slanted;
+    for (const QLine& l : std::as_const(pendingLines_)) {
+        if (l.y1() == l.y2() && l.x1() != l.x2())
+            painter_->fillRect(QRect(std::min(l.x1(), l.x2()), l.y1(), std::abs(l.dx()), 1), color_);
+        else if (l.x1() == l.x2() && l.y1() != l.y2())
+            painter_->fillRect(QRect(l.x1(), std::min(l.y1(), l.y2()), 1, std::abs(l.dy())), color_);
+        else
+            slanted.append(l);
+    }
+    if (!slanted.isEmpty())
+        painter_->drawLines(slanted);
     pendingLines_.clear();
 }
 
@@ -202,7 +219,7 @@ void QtDrawingSurface::ellipse(int x1, int y1, int x2, int y2)
         return;
     if (x2 - x1 <= 3 && y2 - y1 <= 3) {
         // A dot: its outline fills the few pixels of the box anyway.
-        painter_->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), painter_->pen().color());
+        painter_->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), color_);
         return;
     }
     painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));

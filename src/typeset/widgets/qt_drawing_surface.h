@@ -63,6 +63,7 @@ private:
     QString family_;
     int size_;
     int dpi_;
+    QColor color_;
     MeasuredFont* font_ = nullptr; // for name_ and size_; null until needed
     bool painterFontCurrent_ = false;
     QPoint penPos_;
