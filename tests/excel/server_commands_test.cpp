@@ -9,6 +9,7 @@ namespace quillmar::excel::server {
 namespace {
 
 using testing::Conversation;
+using testing::FakeClipboard;
 using testing::TempFolder;
 
 class RecordingListener : public DdeListener {
@@ -16,11 +17,6 @@ public:
     void conversationOpened() override { events += "auf "; }
     void conversationClosed() override { events += "zu "; }
     std::string events;
-};
-
-struct FakeClipboard : ClipboardPicture {
-    std::optional<ClipboardImage> image;
-    std::optional<ClipboardImage> picture() override { return image; }
 };
 
 // The macro workbook as the program ships it.

@@ -59,6 +59,19 @@ struct TempFolder {
     }
 };
 
+// A real PNG picture of 2 x 2 red pixels.
+inline const std::string kRedSquarePng(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x02\x00\x00\x00\x02"
+    "\x08\x02\x00\x00\x00\xfd\xd4\x9a\x73\x00\x00\x00\x10\x49\x44\x41\x54\x78\x9c\x63\xf8\xcf\xc0\x00"
+    "\x44\x0c\x10\x0a\x00\x1f\xee\x03\xfd\x8b\x5f\x14\xd4\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82",
+    73);
+
+// Gives the clipboard picture it is told to.
+struct FakeClipboard : ClipboardPicture {
+    std::optional<ClipboardImage> image;
+    std::optional<ClipboardImage> picture() override { return image; }
+};
+
 inline void writeFile(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -56,6 +56,8 @@ void writeGermanBlocks(TExcel& link, const std::filesystem::path& macroBook)
         link.PutCell(cell.row, cell.column, cell.text);
     link.Exec("[SELECT(\"Z3S2:Z4S2\")]");
     link.RunMacro("eingabe");
+    link.Exec("[SELECT(\"Z16S1\")]");
+    link.RunMacro("grafikeinfuegen");
 }
 
 struct FunctionCase {
@@ -210,6 +212,9 @@ TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
     ASSERT_NE(data, nullptr);
 
     LinkedServer s;
+    testing::FakeClipboard clipboard;
+    clipboard.image = ClipboardImage{testing::kRedSquarePng, 2, 2};
+    s.server.setClipboard(&clipboard);
     s.link.Exec("[New(1)]");
     writeGermanBlocks(s.link, std::filesystem::path(data) / "daten" / "makro.xls");
     s.link.Exec("[WORKBOOK.INSERT(1)]");

@@ -115,6 +115,35 @@ TEST(ServerSaving, AFailedSaveIsReportedOnceAndKeepsTheChanges)
     EXPECT_EQ(filesIn(folder.path / "Mappen"), (std::vector<std::string>{"Mappe1.xlsx"}));
 }
 
+TEST(ServerSaving, PicturesAreEmbeddedAndAnUnreadableOneDoesNotCostTheSave)
+{
+    TempFolder folder("quillmar-pictures");
+    Conversation c;
+    testing::FakeClipboard clipboard;
+    c.server.setClipboard(&clipboard);
+    ManualScheduler scheduler;
+    RecordingMessages messages;
+    WorkbookSaver saver(c.server, scheduler, messages);
+    saver.setFolder(folder.path);
+    testing::writeFile(folder.path / "m.xls", "PK\x03\x04");
+    ASSERT_TRUE(c.exec("[OPEN(\"" + (folder.path / "m.xls").string() + "\")]"));
+    ASSERT_TRUE(c.exec("[HIDE()]"));
+    ASSERT_TRUE(c.exec("[FORMULA(\"Bild\",\"Z1S1\")]"));
+    clipboard.image = ClipboardImage{testing::kRedSquarePng, 2, 2};
+    ASSERT_TRUE(c.exec("[SELECT(\"Z3S1\")]"));
+    ASSERT_TRUE(c.exec("[RUN(\"m.xls!grafikeinfuegen\";FALSE)]"));
+    clipboard.image = ClipboardImage{"kein Bild", 2, 2};
+    ASSERT_TRUE(c.exec("[SELECT(\"Z9S1\")]"));
+    ASSERT_TRUE(c.exec("[RUN(\"m.xls!grafikeinfuegen\";FALSE)]"));
+
+    ASSERT_TRUE(saver.saveChanged());
+    std::ifstream in(folder.path / "Mappe1.xlsx", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find("xl/media/image1.png"), std::string::npos);
+    EXPECT_EQ(bytes.find("xl/media/image2"), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(ServerSaving, SaveAsReplacesAnExistingFileWholeAndLeavesNoTemporaryFile)
 {
     TempFolder folder("quillmar-saveas");

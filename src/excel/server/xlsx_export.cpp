@@ -91,13 +91,12 @@ lxw_error writeSheet(lxw_workbook* wb, const Sheet& sheet, const Formats& format
             if (lxw_error e = worksheet_write_blank(ws, static_cast<lxw_row_t>(at.row - 1),
                                                      static_cast<lxw_col_t>(at.column - 1), formats.of(style)))
                 return e;
-    for (const SheetPicture& p : sheet.pictures()) {
-        if (lxw_error e = worksheet_insert_image_buffer(ws, static_cast<lxw_row_t>(p.anchor.row - 1),
-                                                        static_cast<lxw_col_t>(p.anchor.column - 1),
-                                                        reinterpret_cast<const unsigned char*>(p.png.data()),
-                                                        p.png.size()))
-            return e;
-    }
+    // A picture the library cannot read is left out rather than costing the
+    // workbook its save: the cells matter more.
+    for (const SheetPicture& p : sheet.pictures())
+        worksheet_insert_image_buffer(ws, static_cast<lxw_row_t>(p.anchor.row - 1),
+                                      static_cast<lxw_col_t>(p.anchor.column - 1),
+                                      reinterpret_cast<const unsigned char*>(p.png.data()), p.png.size());
     const Selection& s = sheet.selection();
     worksheet_set_selection(ws, static_cast<lxw_row_t>(s.first.row - 1), static_cast<lxw_col_t>(s.first.column - 1),
                             static_cast<lxw_row_t>(s.last.row - 1), static_cast<lxw_col_t>(s.last.column - 1));

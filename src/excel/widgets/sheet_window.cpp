@@ -114,10 +114,10 @@ void SheetWindow::minimizeRequested()
 
 void SheetWindow::restoreRequested()
 {
-    showServerState();
     showNormal();
     raise();
     activateWindow();
+    showServerState(); // scrolls to the selection in the window's real size
 }
 
 void SheetWindow::showServerState()
