@@ -341,17 +341,17 @@ Real raise(Real a, Real b, bool& ok)
 
 } // namespace
 
-Real tfunktion::runNested(const ProgramEntry& entry, const Real& argument, int depth, bool& ok)
+Real tfunktion::runNested(const ProgramEntry& entry, const Real& argument, int depth, long& runsLeft, bool& ok)
 {
     Real value = 0;
     tfunktion* program = entry.cell->program();
     // A variable that became a function has no value of its own.
     ok = program != nullptr && (entry.kind != ProgramEntry::Kind::cell || !entry.cell->isFunction())
-        && program->run(argument, value, depth + 1);
+        && --runsLeft >= 0 && program->run(argument, value, depth + 1, runsLeft);
     return value;
 }
 
-bool tfunktion::run(const Real& argument, Real& result, int depth)
+bool tfunktion::run(const Real& argument, Real& result, int depth, long& runsLeft)
 {
     // A program that is already running is part of a cycle of definitions:
     // without branches such a run could never end.
@@ -380,7 +380,7 @@ bool tfunktion::run(const Real& argument, Real& result, int depth)
             top = parameter;
             break;
         case Step::loadVariable:
-            top = runNested(*entry, Real(0), depth, ok);
+            top = runNested(*entry, Real(0), depth, runsLeft, ok);
             break;
         case Step::pushNumber:
             values_[below++] = top;
@@ -392,13 +392,13 @@ bool tfunktion::run(const Real& argument, Real& result, int depth)
             break;
         case Step::pushVariable:
             values_[below++] = top;
-            top = runNested(*entry, Real(0), depth, ok);
+            top = runNested(*entry, Real(0), depth, runsLeft, ok);
             break;
         case Step::call:
             if (!isFinite(top))
                 ok = false;
             else
-                top = runNested(*entry, top, depth, ok);
+                top = runNested(*entry, top, depth, runsLeft, ok);
             break;
         case Step::unary:
             if (!isFinite(top))

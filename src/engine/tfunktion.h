@@ -58,6 +58,10 @@ public:
     // Nested runs of other definitions (variables, stored functions) deeper than
     // this fail, so a long chain can never exhaust the machine stack.
     static constexpr int kMaxNesting = 1000;
+    // One computation fails after this many runs of other definitions: a value
+    // is computed anew at every use, so definitions that use their predecessor
+    // twice (A2=A1+A1, A3=A2+A2, ...) would otherwise take exponential time.
+    static constexpr long kMaxNestedRuns = 1000000;
     // The longest body in bytes: 200 characters of up to four bytes each.
     static constexpr std::size_t kMaxBodyBytes = 800;
 
@@ -72,8 +76,13 @@ public:
 
     // Runs the program with the argument bound to the parameter. On failure the
     // result is 0. A run fails rather than recurse into itself (a cycle of
-    // definitions) or nest deeper than kMaxNesting.
-    bool run(const Real& argument, Real& result) { return run(argument, result, 0); }
+    // definitions), nest deeper than kMaxNesting or take more than
+    // kMaxNestedRuns runs of other definitions.
+    bool run(const Real& argument, Real& result)
+    {
+        long runsLeft = kMaxNestedRuns;
+        return run(argument, result, 0, runsLeft);
+    }
 
     // Whether the program refers to cell, as a variable or as a called function.
     bool references(const Tfktzelle* cell) const;
@@ -84,8 +93,8 @@ private:
         Tfktzelle* cell;
     };
 
-    bool run(const Real& argument, Real& result, int depth);
-    static Real runNested(const ProgramEntry& entry, const Real& argument, int depth, bool& ok);
+    bool run(const Real& argument, Real& result, int depth, long& runsLeft);
+    static Real runNested(const ProgramEntry& entry, const Real& argument, int depth, long& runsLeft, bool& ok);
     bool check(std::string_view ownName);
     void optimize();
     bool readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code, Tfktzelle*& called) const;

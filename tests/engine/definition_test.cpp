@@ -172,3 +172,13 @@ TEST_F(Evaluator, StoredDefinitionsComputeLikeExpressions)
     EXPECT_FALSE(compute("H(0)=").has_value());
     EXPECT_EQ(compute("H(4)="), 0.25L);
 }
+
+TEST_F(Evaluator, ExponentialChainsFailInsteadOfHanging)
+{
+    // Each value is computed anew at every use, so D(n) costs 2^n runs.
+    define("D1=1");
+    for (int i = 2; i <= 40; ++i)
+        define("D" + std::to_string(i) + "=D" + std::to_string(i - 1) + "+D" + std::to_string(i - 1));
+    EXPECT_EQ(compute("D19="), 262144);
+    EXPECT_FALSE(compute("D40=").has_value());
+}
