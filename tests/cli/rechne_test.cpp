@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 struct ToolRun {
@@ -74,9 +76,11 @@ TEST(Rechne, RunsThroughTheProgram)
     const std::filesystem::path program = std::filesystem::path(dataDir) / "quillmar";
     ASSERT_TRUE(std::filesystem::exists(program)) << program;
 
-    const std::filesystem::path input = std::filesystem::temp_directory_path() / "quillmar_rechne_test.txt";
+    // A name of its own, so that test runs side by side do not share the file.
+    const std::filesystem::path input =
+        std::filesystem::temp_directory_path() / ("quillmar_rechne_test_" + std::to_string(getpid()) + ".txt");
     std::ofstream(input, std::ios::binary) << "a=2\nA^10=\nb=\n";
-    const std::string command = program.string() + " rechne < " + input.string() + " 2>/dev/null";
+    const std::string command = "'" + program.string() + "' rechne < '" + input.string() + "' 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string output;
