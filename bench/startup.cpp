@@ -5,6 +5,7 @@
 #include "app/excel_factory.h"
 #include "app/tmainform.h"
 #include "collection/tdatadlg.h"
+#include "excel/widgets/builtin_spreadsheet.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -49,9 +50,10 @@ void BM_QuillmarMainWindowReady(benchmark::State& state)
 {
     const fs::path folder = dataFolder();
     quillmar::SilentMessages messages;
+    quillmar::excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
     for (auto _ : state) {
         quillmar::collection::TDatadlg data;
-        quillmar::app::Tmainform form(folder, messages, data, quillmar::app::programExcelFactory());
+        quillmar::app::Tmainform form(folder, messages, data, quillmar::app::programExcelFactory(spreadsheet));
         form.createOptionDialogs();
         form.createVersionDialog();
         form.readSettingsFile();

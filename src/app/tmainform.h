@@ -4,8 +4,8 @@
 // above them one of two tool bars (formulas or conversions), and the main menus.
 // It keeps the options of the spreadsheet link and writes them, with its own size and
 // place, to quillmar.ini on request.
-#include "app/qt_one_shot_timer.h"
 #include "excel/excel_link.h"
+#include "excel/widgets/qt_link_services.h"
 #include "settings/settings_file.h"
 #include "support/messages.h"
 #include "support/widgets/main_window_host.h"
@@ -127,7 +127,7 @@ private:
     Messages& messages_;
     collection::TDatadlg& data_;
     settings::Options options_;
-    QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
+    excel::QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
     std::unique_ptr<excel::ExcelLink> link_;
 
     QTabWidget* PageControl1 = nullptr;

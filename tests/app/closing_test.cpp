@@ -2,6 +2,9 @@
 // scripted spreadsheet server.
 #include "app_fixture.h"
 
+#include "app/excel_factory.h"
+#include "excel/widgets/builtin_spreadsheet.h"
+
 #include <QAction>
 #include <QEventLoop>
 
@@ -79,4 +82,18 @@ TEST_F(AppFixture, StartingExcelThatCannotBeReachedIsReported)
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Excel kann nicht gestartet werden."});
     EXPECT_FALSE(f.link().excel().Connected());
     EXPECT_TRUE(f.close()); // closing is always allowed
+}
+
+TEST_F(AppFixture, TheProgramsLinkTalksToTheBuiltInSpreadsheet)
+{
+    excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
+    data = std::make_unique<collection::TDatadlg>();
+    form = std::make_unique<Tmainform>(folder, messages, *data, programExcelFactory(spreadsheet));
+    form->action(QStringLiteral("startExcel"))->trigger();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(form->link().excel().Connected());
+    EXPECT_EQ(form->link().excel().Request("Status"), "Ready");
+    EXPECT_TRUE(form->close());
+    form.reset();
+    EXPECT_TRUE(messages.shown.empty());
 }
