@@ -44,7 +44,8 @@ protected:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder = std::filesystem::temp_directory_path() /
-                 (std::string("quillmar_app_") + info->test_suite_name() + "_" + info->name());
+                 (std::string("quillmar_app_") + info->test_suite_name() + "_" + info->name() + "_" +
+                  std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         // The bundled collection tables, as the program finds them beside itself.
