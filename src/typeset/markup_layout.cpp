@@ -289,9 +289,14 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
 
 int drawMarkup(DrawingSurface& surface, std::string_view markup, int startX, int y0)
 {
-    const std::string bounded = text::left(markup, kMaxMarkupChars);
+    // Up to 255 bytes are at most 255 characters: only longer texts are cut.
+    std::string bounded;
+    if (markup.size() > kMaxMarkupChars) {
+        bounded = text::left(markup, kMaxMarkupChars);
+        markup = bounded;
+    }
     Layout layout(surface, y0);
-    const int end = layout.draw(bounded, 0, startX);
+    const int end = layout.draw(markup, 0, startX);
     layout.resetFont();
     return end;
 }

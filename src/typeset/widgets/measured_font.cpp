@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QScreen>
+#include <QThread>
+#include <QCoreApplication>
 
 #include <cmath>
 #include <memory>
@@ -21,6 +23,13 @@ struct Key {
     bool operator==(const Key&) const = default;
 };
 
+// A formula uses two or three fonts; the windows a few sizes more.
+std::vector<std::pair<Key, std::unique_ptr<MeasuredFont>>>& fontCache()
+{
+    thread_local std::vector<std::pair<Key, std::unique_ptr<MeasuredFont>>> cache;
+    return cache;
+}
+
 } // namespace
 
 int MeasuredFont::dpiOf(const QPaintDevice* device)
@@ -34,8 +43,7 @@ int MeasuredFont::dpiOf(const QPaintDevice* device)
 
 MeasuredFont& MeasuredFont::get(const QFont& base, const QString& family, int points, int dpi)
 {
-    // A formula uses two or three fonts; the windows a few sizes more.
-    thread_local std::vector<std::pair<Key, std::unique_ptr<MeasuredFont>>> cache;
+    std::vector<std::pair<Key, std::unique_ptr<MeasuredFont>>>& cache = fontCache();
     const Key key{points, base.weight(), base.italic(), dpi, family};
     for (auto& [k, font] : cache)
         if (k == key)
@@ -43,6 +51,11 @@ MeasuredFont& MeasuredFont::get(const QFont& base, const QString& family, int po
     QFont font(base);
     font.setFamily(family);
     font.setPointSize(points);
+    if (cache.empty() && QCoreApplication::instance()
+        && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        // The fonts must go before the application that made them.
+        qAddPostRoutine([] { fontCache().clear(); });
+    }
     cache.emplace_back(key, std::unique_ptr<MeasuredFont>(new MeasuredFont(font, dpi)));
     return *cache.back().second;
 }
