@@ -325,9 +325,11 @@ std::string saveTable(const fs::path& requested, Table& table)
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::random_device rd;
     const fs::path temp = folder / std::string(".").append(file.filename().string()).append(".tmp").append(std::to_string(rd() % 1000000));
-    const std::string failure = texts::fillIn(texts::kSaveFailed, {requested.string()});
-
     std::error_code ec;
+    const bool replacing = fs::exists(file, ec);
+    const std::string failure =
+        texts::fillIn(replacing ? texts::kSaveFailed : texts::kSaveFailedNew, {requested.string()});
+
     if (!writeDatabase(temp, table)) {
         fs::remove(temp, ec);
         return failure;

@@ -15,6 +15,7 @@ inline constexpr std::string_view kQuantityTableName = "Größentabelle";
 inline constexpr std::string_view kFormulaTableName = "Formeltabelle";
 inline constexpr std::string_view kSaveFailed =
     "Die Tabelle konnte nicht in der Datei \"%1\" gespeichert werden; die bisherige Datei bleibt unverändert.";
+inline constexpr std::string_view kSaveFailedNew = "Die Tabelle konnte nicht in der Datei \"%1\" gespeichert werden.";
 inline constexpr std::string_view kFieldNotFound = "Das Feld '%1' wurde nicht gefunden";
 inline constexpr std::string_view kNotANumber = "\"%1\" ist keine gültige Zahl für das Feld \"%2\".";
 inline constexpr std::string_view kNotAnInteger = "\"%1\" ist keine gültige ganze Zahl für das Feld \"%2\".";

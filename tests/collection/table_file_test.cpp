@@ -153,6 +153,9 @@ TEST(TableFile, FailedSaveKeepsTheOldFileAndSaysSo)
                        + "\" gespeichert werden; die bisherige Datei bleibt unverändert.");
     EXPECT_EQ(fileio::readAll(file), oldBytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(saveTable(dir.path() / "fehlt" / "neu.cds", old),
+              "Die Tabelle konnte nicht in der Datei \"" + (dir.path() / "fehlt" / "neu.cds").string()
+                  + "\" gespeichert werden.");
     Table back;
     ASSERT_EQ(loadTable(file, back), "");
     expectSameTable(back, old);
