@@ -34,7 +34,7 @@ const fs::path& dataFolder()
         for (int i = 1; i <= kQuantities; ++i) {
             q.addLoadedRecord({static_cast<double>(i), "Größe Nummer " + std::to_string(i), "x\\i(" + std::to_string(i) + ")",
                                std::string("m/s\\u(2)"), std::string("kg·m/s\\u(2)"), std::string("Meter je Sekunde"),
-                               i % 3 == 0 ? Value{std::string("laenge.cds")} : Value{}, "v" + std::to_string(i),
+                               i % 3 == 0 ? Value{std::string("laenge.cds")} : Value{}, std::string("v").append(std::to_string(i)),
                                i % 50 == 0 ? Value{std::string("9,80665")} : Value{}});
         }
         q.sortRecords();

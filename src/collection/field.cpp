@@ -9,15 +9,15 @@ bool isEmptyValue(const Value& v)
 {
     if (std::holds_alternative<std::monostate>(v))
         return true;
-    if (const auto* s = std::get_if<std::string>(&v))
+    if (const auto* s = std::get_if<Text>(&v))
         return s->empty();
     return false;
 }
 
 std::string valueText(const Value& v)
 {
-    if (const auto* s = std::get_if<std::string>(&v))
-        return *s;
+    if (const auto* s = std::get_if<Text>(&v))
+        return s->str();
     if (const auto* i = std::get_if<std::int64_t>(&v))
         return std::to_string(*i);
     if (const auto* d = std::get_if<double>(&v)) {
@@ -99,6 +99,11 @@ int compareValues(const Value& a, const Value& b)
         const auto y = *std::get_if<std::int64_t>(&b);
         return x < y ? -1 : (x > y ? 1 : 0);
     }
+    if (a.index() == 3 && b.index() == 3) {
+        const auto x = *std::get_if<double>(&a);
+        const auto y = *std::get_if<double>(&b);
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
     const bool ea = isEmptyValue(a);
     const bool eb = isEmptyValue(b);
     if (ea || eb)
@@ -111,9 +116,9 @@ int compareValues(const Value& a, const Value& b)
     const auto nb = numberOf(b);
     if (na && nb)
         return *na < *nb ? -1 : (*na > *nb ? 1 : 0);
-    const std::string ta = valueText(a);
-    const std::string tb = valueText(b);
-    const int c = ta.compare(tb);
+    const auto* sa = std::get_if<Text>(&a);
+    const auto* sb = std::get_if<Text>(&b);
+    const int c = sa && sb ? sa->view().compare(sb->view()) : valueText(a).compare(valueText(b));
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 

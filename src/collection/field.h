@@ -1,5 +1,7 @@
 #pragma once
 // Field definitions and cell values of the collection tables.
+#include "collection/text_value.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +23,7 @@ struct FieldDef {
 
 // One cell: empty, a text, an integer or a floating-point number. An empty text
 // is stored as empty, so "is empty" means the same for every type.
-using Value = std::variant<std::monostate, std::string, std::int64_t, double>;
+using Value = std::variant<std::monostate, Text, std::int64_t, double>;
 using Record = std::vector<Value>;
 
 bool isEmptyValue(const Value& v);

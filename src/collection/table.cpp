@@ -236,8 +236,8 @@ bool Table::matches(const Record& r, const std::vector<std::pair<std::size_t, st
             continue;
         }
         if (fields_[f].type == FieldType::Text) {
-            const auto* s = std::get_if<std::string>(&v);
-            if (!s || *s != wanted)
+            const auto* s = std::get_if<Text>(&v);
+            if (!s || s->view() != wanted)
                 return false;
         } else {
             const auto number = parseDecimal(wanted);
@@ -392,8 +392,8 @@ std::optional<std::int64_t> Table::asInteger(std::size_t field) const
             return std::nullopt;
         return static_cast<std::int64_t>(std::llround(*d));
     }
-    if (const auto* s = std::get_if<std::string>(&v))
-        return parseInteger(trimmed(*s));
+    if (const auto* s = std::get_if<Text>(&v))
+        return parseInteger(trimmed(s->view()));
     return std::nullopt;
 }
 
@@ -410,8 +410,8 @@ std::optional<double> Table::asFloat(std::size_t field) const
         return static_cast<double>(*i);
     if (const auto* d = std::get_if<double>(&v))
         return *d;
-    if (const auto* s = std::get_if<std::string>(&v))
-        return parseDecimal(trimmed(*s));
+    if (const auto* s = std::get_if<Text>(&v))
+        return parseDecimal(trimmed(s->view()));
     return std::nullopt;
 }
 
@@ -461,7 +461,7 @@ std::string Table::setText(std::size_t field, std::string_view text)
     switch (def.type) {
     case FieldType::Text: {
         std::string s = def.width > 0 ? text::left(text, static_cast<std::size_t>(def.width)) : std::string(text);
-        return setValue(field, Value{std::move(s)});
+        return setValue(field, Value{Text(s)});
     }
     case FieldType::Integer: {
         const auto i = parseInteger(trimmed(text));

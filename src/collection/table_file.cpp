@@ -87,7 +87,8 @@ std::string columnText(sqlite3_stmt* st, int col)
 enum class Failure { None, NotOurs, Damaged };
 
 // Reads the structure; gives NotOurs for a database without our marker.
-Failure readStructure(sqlite3* db, std::string& name, std::vector<FieldDef>& fields, std::string& index)
+Failure readStructure(sqlite3* db, std::string& name, std::vector<FieldDef>& fields, std::string& index,
+                      std::string& count)
 {
     Stmt meta;
     int rc = sqlite3_prepare_v2(db, "SELECT key, value FROM meta", -1, &meta.st, nullptr);
@@ -107,6 +108,8 @@ Failure readStructure(sqlite3* db, std::string& name, std::vector<FieldDef>& fie
             name = value;
         else if (key == "index")
             index = value;
+        else if (key == "records")
+            count = value;
     }
     if (rc != SQLITE_DONE)
         return Failure::Damaged;
@@ -132,7 +135,7 @@ Failure readStructure(sqlite3* db, std::string& name, std::vector<FieldDef>& fie
     return fields.empty() ? Failure::NotOurs : Failure::None;
 }
 
-Value readCell(sqlite3_stmt* st, int col, const FieldDef& def)
+Value readCell(sqlite3_stmt* st, int col, const FieldDef& def, TextPool& pool)
 {
     const int type = sqlite3_column_type(st, col);
     if (type == SQLITE_NULL)
@@ -159,8 +162,8 @@ Value readCell(sqlite3_stmt* st, int col, const FieldDef& def)
         return Value{};
     // Bytes never undercount characters, so only a long text needs counting.
     if (def.width > 0 && bytes > static_cast<std::size_t>(def.width))
-        return Value{text::left(std::string_view(p, bytes), static_cast<std::size_t>(def.width))};
-    return Value{std::string(p, bytes)};
+        return Value{pool.add(text::left(std::string_view(p, bytes), static_cast<std::size_t>(def.width)))};
+    return Value{pool.add(std::string_view(p, bytes))};
 }
 
 } // namespace
@@ -179,8 +182,9 @@ std::string loadTable(const fs::path& requested, Table& table)
 
     std::string name;
     std::string index;
+    std::string count;
     std::vector<FieldDef> fields;
-    switch (readStructure(db.db, name, fields, index)) {
+    switch (readStructure(db.db, name, fields, index, count)) {
     case Failure::NotOurs:
         return texts::fillIn(texts::kNotATable, {shown});
     case Failure::Damaged:
@@ -195,21 +199,20 @@ std::string loadTable(const fs::path& requested, Table& table)
         return texts::fillIn(texts::kNotATable, {shown});
 
     Table loaded(name.empty() ? file.stem().string() : name, fields);
-    {
-        Stmt count;
-        if (sqlite3_prepare_v2(db.db, "SELECT count(*) FROM records", -1, &count.st, nullptr) == SQLITE_OK
-            && sqlite3_step(count.st) == SQLITE_ROW)
-            loaded.reserve(static_cast<std::size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.st, 0))));
-    }
+    // The number of records written with the table spares growing the list; a
+    // wrong number costs only time.
+    if (const auto n = parseInteger(count); n && *n > 0)
+        loaded.reserve(static_cast<std::size_t>(std::min<std::int64_t>(*n, 10'000'000)));
     if (!index.empty() && !loaded.setIndexFieldNames(index).empty())
         return texts::fillIn(texts::kNotATable, {shown});
     const int columns = static_cast<int>(fields.size());
     int rc;
+    TextPool pool;
     while ((rc = sqlite3_step(rows.st)) == SQLITE_ROW) {
         Record r;
         r.reserve(fields.size());
         for (int c = 0; c < columns; ++c)
-            r.push_back(readCell(rows.st, c, fields[static_cast<std::size_t>(c)]));
+            r.push_back(readCell(rows.st, c, fields[static_cast<std::size_t>(c)], pool));
         loaded.addLoadedRecord(std::move(r));
     }
     if (rc != SQLITE_DONE)
@@ -229,10 +232,10 @@ bool exec(sqlite3* db, const std::string& sql)
 
 bool bindValue(sqlite3_stmt* st, int col, const Value& v)
 {
-    if (const auto* s = std::get_if<std::string>(&v)) {
+    if (const auto* s = std::get_if<Text>(&v)) {
         if (s->empty())
             return sqlite3_bind_null(st, col) == SQLITE_OK;
-        return sqlite3_bind_text(st, col, s->data(), static_cast<int>(s->size()), SQLITE_STATIC) == SQLITE_OK;
+        return sqlite3_bind_text(st, col, s->view().data(), static_cast<int>(s->size()), SQLITE_STATIC) == SQLITE_OK;
     }
     if (const auto* i = std::get_if<std::int64_t>(&v))
         return sqlite3_bind_int64(st, col, *i) == SQLITE_OK;
@@ -264,7 +267,8 @@ bool writeDatabase(const fs::path& temp, const Table& table)
             {"format", kTableFormat},
             {"version", std::to_string(kTableFormatVersion)},
             {"name", table.name()},
-            {"index", table.indexFieldNames()}};
+            {"index", table.indexFieldNames()},
+            {"records", std::to_string(table.recordCount())}};
         for (const auto& [k, v] : meta) {
             sqlite3_reset(st.st);
             sqlite3_bind_text(st.st, 1, k.data(), static_cast<int>(k.size()), SQLITE_STATIC);

@@ -304,7 +304,7 @@ private:
             const std::size_t n = text::length(p.text);
             if (def.width > 0 && n > static_cast<std::size_t>(def.width))
                 fail(texts::fillIn(texts::kTooLong, {def.name, std::to_string(n), std::to_string(def.width)}), p.line);
-            return Value{p.text};
+            return Value{Text(p.text)};
         }
         case FieldType::Integer:
             if (const auto i = parseInteger(trim(p.text)))

@@ -60,6 +60,15 @@ TEST(TableFile, SavedTableLoadsBackIdenticallyAndIsPlainSql)
     ASSERT_EQ(loadTable(dir.path() / "probe.cds", again), "");
     expectSameTable(t, again);
 
+    // Texts read from the file stay valid after the table that read them is gone.
+    const Value kept = again.record(1)[0];
+    Table copy = again;
+    again = Table();
+    copy.setRecNo(3);
+    copy.setText("Text", "anders");
+    copy = Table();
+    EXPECT_EQ(valueText(kept), "Größe αβ");
+
     // Other programs read the records with a plain SELECT, in table order.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open((dir.path() / "probe.cds").c_str(), &db), SQLITE_OK);
