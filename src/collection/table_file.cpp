@@ -29,6 +29,13 @@ struct Stmt {
     ~Stmt() { sqlite3_finalize(st); }
 };
 
+// SQLite takes file names in UTF-8 on every system.
+std::string sqlitePath(const fs::path& p)
+{
+    const std::u8string u8 = p.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
 std::string quoteName(std::string_view name)
 {
     std::string out = "\"";
@@ -177,7 +184,7 @@ std::string loadTable(const fs::path& requested, Table& table)
         return texts::fillIn(texts::kFileNotFound, {shown});
 
     Db db;
-    if (sqlite3_open_v2(file.c_str(), &db.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(sqlitePath(file).c_str(), &db.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         return texts::fillIn(texts::kDamaged, {shown});
 
     std::string name;
@@ -247,7 +254,7 @@ bool bindValue(sqlite3_stmt* st, int col, const Value& v)
 bool writeDatabase(const fs::path& temp, const Table& table)
 {
     Db db;
-    if (sqlite3_open_v2(temp.c_str(), &db.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+    if (sqlite3_open_v2(sqlitePath(temp).c_str(), &db.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr)
         != SQLITE_OK)
         return false;

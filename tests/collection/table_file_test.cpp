@@ -85,18 +85,20 @@ TEST(TableFile, SavedTableLoadsBackIdenticallyAndIsPlainSql)
 
 TEST(TableFile, SavingReplacesTheFileWhoseNameDiffersOnlyInCase)
 {
-    TempDir dir;
+    TempDir top;
+    const fs::path dir = top.path() / "Maße und Größen";
+    fs::create_directories(dir);
     Table t = sample();
-    ASSERT_EQ(saveTable(dir.path() / "GROESSEN.cds", t), "");
+    ASSERT_EQ(saveTable(dir / "GROESSEN.cds", t), "");
     t.first();
     t.setText("Text", "geändert");
-    ASSERT_EQ(saveTable(dir.path() / "groessen.cds", t), ""); // posts the edit first
+    ASSERT_EQ(saveTable(dir / "groessen.cds", t), ""); // posts the edit first
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir.path()))
+    for (const auto& e : fs::directory_iterator(dir))
         names.push_back(e.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"GROESSEN.cds"}); // no second file, no temporary left
     Table back;
-    ASSERT_EQ(loadTable(dir.path() / "GROESSEN.cds", back), "");
+    ASSERT_EQ(loadTable(dir / "GROESSEN.cds", back), "");
     EXPECT_EQ(back.asText("Text"), "geändert");
 }
 
