@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 using namespace quillmar;
 using namespace quillmar::app;
@@ -103,6 +104,17 @@ TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
     EXPECT_EQ(f.y(), 103);
     EXPECT_NE(f.x(), 334); // the left position was never read
     EXPECT_TRUE(f.options().ExcelXP);
+}
+
+TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
+{
+    writeIni({"quillmar30", "0#640#480#-9000#-9000#", "0.000", "0", "0", "0", "0", "1"});
+    Tmainform& f = makeForm();
+    f.readSettingsFile();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(f.size(), QSize(640, 480));
+    const QRect frame(f.pos(), f.size());
+    EXPECT_TRUE(QApplication::primaryScreen()->availableGeometry().intersects(frame));
 }
 
 TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -57,4 +58,11 @@ TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
     QTest::keyClick(&f, Qt::Key_F9);
     EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::Formelsammlung));
     EXPECT_TRUE(f.formulaMenu()->menuAction()->isEnabled());
+
+    // F2 opens the menu "&Datei".
+    QTest::keyClick(&f, Qt::Key_F2);
+    ASSERT_NE(f.menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(f.menuBar()->activeAction()->text(), QStringLiteral("&Datei"));
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
