@@ -2,6 +2,7 @@
 
 #include "cli/export_tool.h"
 #include "cli/rechne.h"
+#include "cli/umrechnen.h"
 
 namespace quillmar::cli {
 
@@ -10,6 +11,7 @@ const std::vector<Tool>& tools()
     static const std::vector<Tool> list = {
         {"rechne", runRechne},
         {"exportieren", runExportieren},
+        {"umrechnen", runUmrechnen},
     };
     return list;
 }

@@ -1,0 +1,152 @@
+#include "excel/conversion_insertion.h"
+
+#include "collection/texts.h"
+#include "conversion/texts.h"
+#include "engine/number_format.h"
+#include "engine/number_parse.h"
+#include "excel/commands.h"
+#include "excel/reference_letters.h"
+
+#include <algorithm>
+
+namespace quillmar::excel {
+
+namespace {
+
+namespace ctexts = conversion::texts;
+
+constexpr const char* kInputLabel = "Eingabe:";
+constexpr const char* kResultLabel = "Ergebnis:";
+constexpr const char* kArrow = "->";
+constexpr const char* kMacroNewPage = "neueseite";
+constexpr const char* kMacroInput = "eingabe";
+
+// Where the block goes (ConversionTarget).
+enum Target { NewWorkbook = 0, NewSheet = 1, CurrentSheet = 2, ReplaceValue = 3 };
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+int unitPosition(int position)
+{
+    return position < 0 ? conversion::ConversionState::kDefaultUnit : position;
+}
+
+} // namespace
+
+std::string cellNumberText(std::string_view text, bool excelXP)
+{
+    std::string out(trimmed(text));
+    if (excelXP)
+        return out;
+    out.erase(std::remove(out.begin(), out.end(), '.'), out.end());
+    if (const auto comma = out.find(','); comma != std::string::npos)
+        out[comma] = '.';
+    return out;
+}
+
+std::string factorText(Real k, std::string_view pattern, bool excelXP)
+{
+    // A separator that no pattern produces marks the thousands, which a formula
+    // must not contain.
+    constexpr char kMark = '\x01';
+    std::string text = formatNumber(pattern, k, NumberSeparators{',', kMark});
+    text.erase(std::remove(text.begin(), text.end(), kMark), text.end());
+    const auto back = parseNumber(text, NumberSeparators{',', kMark});
+    if (k != 0 && back && *back == 0)
+        text = formatGeneral(k);
+    return cellNumberText(text, excelXP);
+}
+
+std::string einfuegen2Click(ExcelLink& link, const conversion::ConversionState& state, std::string_view valueText,
+                            const settings::Options& options, const std::filesystem::path& prefix)
+{
+    // Everything that could make a wrong block is checked before Excel is addressed.
+    Real k = 0;
+    if (std::string error = state.factor(k); !error.empty())
+        return error;
+    const std::string_view value = trimmed(valueText);
+    if (!parseNumber(value))
+        return collection::texts::fillIn(ctexts::kValueNotANumber, {value});
+
+    const bool xp = options.ExcelXP;
+    const auto& units = state.units();
+    const conversion::Unit& from = units[unitPosition(state.fromUnit())];
+    const conversion::Unit& to = units[unitPosition(state.toUnit())];
+    const bool formatted = options.ConversionContent == 0;
+    const ReferenceLetters letters = referenceLetters();
+
+    link.setOffsets(0, 0);
+    link.PrepareExcel();
+    switch (options.ConversionTarget) {
+    case NewSheet:
+        link.excel().Exec(std::string(commands::kInsertWorksheet));
+        break;
+    case CurrentSheet:
+        link.ReadSelection();
+        break;
+    case ReplaceValue:
+        link.ReadSelection();
+        link.excel().PutCell(link.RowOffset() + 1, link.ColOffset() + 1, cellNumberText(state.ResultText(), xp));
+        break;
+    default:
+        link.excel().Exec(std::string(commands::kNewWorkbook));
+        break;
+    }
+    const int r = link.RowOffset();
+    const int c = link.ColOffset();
+    TExcel& excel = link.excel();
+    if (formatted) {
+        excel.OpenMacroBook((prefix / "daten" / "makro.xls").string(), true);
+        excel.RunMacro(kMacroNewPage);
+        excel.PutCell(r + 2, c + 2, kInputLabel);
+        excel.PutCell(r + 1, c + 1, from.name + kArrow + to.name);
+        excel.PutCell(r + 3, c + 1, from.name);
+        excel.PutCell(r + 3, c + 3, from.symbol);
+        excel.PutCell(r + 5, c + 1, to.name);
+        excel.PutCell(r + 5, c + 3, to.symbol);
+        excel.PutCell(r + 4, c + 2, kResultLabel);
+    }
+    excel.PutCell(r + 3, c + 2, cellNumberText(value, xp));
+    const std::string twoUp = xp ? "(-2)" : "[-2]";
+    excel.PutCell(r + 5, c + 2,
+                  "=" + std::string(1, letters.row) + twoUp + std::string(1, letters.column) + "*" +
+                      factorText(k, options.FactorFormat, xp));
+    if (formatted) {
+        const std::string cell = letters.absolute(r + 3, c + 2);
+        excel.Exec(commands::select(cell + ":" + cell));
+        excel.RunMacro(kMacroInput);
+    }
+    excel.RestoreWindow();
+    return {};
+}
+
+TakenValue ubernehmenClick(ExcelLink& link, bool excelXP)
+{
+    link.ReadSelection();
+    std::string text = link.excel().GetCell(link.RowOffset() + 1, link.ColOffset() + 1);
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.resize(text.size() - 2);
+    TakenValue taken;
+    std::string number(trimmed(text));
+    if (!excelXP) {
+        // The older versions show 1,234.5; the field reads 1234,5.
+        number.erase(std::remove(number.begin(), number.end(), ','), number.end());
+        std::replace(number.begin(), number.end(), '.', ',');
+    }
+    if (number.empty())
+        taken.error = std::string(ctexts::kCellEmpty);
+    else if (!parseNumber(number))
+        taken.error = collection::texts::fillIn(ctexts::kCellNotANumber, {text});
+    else
+        taken.text = number;
+    return taken;
+}
+
+} // namespace quillmar::excel

@@ -1,0 +1,51 @@
+#pragma once
+// The conversion page's spreadsheet commands: putting the chosen conversion into
+// the spreadsheet as a small block (einfuegen2Click) and taking the value of the
+// selected cell (ubernehmenClick).
+//
+// The block, r and c being the offsets of the target (0 for a new sheet):
+//
+//   row r+1   from -> to (title)
+//   row r+2              Eingabe:
+//   row r+3   from name  the value                from symbol
+//   row r+4              Ergebnis:
+//   row r+5   to name    =Z(-2)S*k  /  =R[-2]C*k   to symbol
+//
+// With "nur Umrechnung" only the value and the formula are written.
+#include "conversion/conversion_state.h"
+#include "excel/excel_link.h"
+#include "settings/settings_file.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quillmar::excel {
+
+// Writes the conversion of the state's chosen units into the spreadsheet; the
+// value is the numeric field's text. Input that cannot make a correct block (no
+// units, an unusable factor, a value that is not a number) gives a German message
+// before anything is sent. Failures of the link are thrown as ExcelError; cells
+// written before then remain.
+std::string einfuegen2Click(ExcelLink& link, const conversion::ConversionState& state, std::string_view valueText,
+                            const settings::Options& options, const std::filesystem::path& prefix);
+
+struct TakenValue {
+    std::string text;  // for the numeric field, in the program's notation
+    std::string error; // German, when the cell holds no number
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the selected cell over the open conversation (nothing connects here).
+TakenValue ubernehmenClick(ExcelLink& link, bool excelXP);
+
+// The factor as it goes into the formula: in the pattern, without thousands
+// separators, with the decimal point for the older versions. A non-zero factor
+// that the pattern would round to zero is written in the general form instead.
+std::string factorText(Real k, std::string_view pattern, bool excelXP);
+
+// A number typed in the program's notation ("1.234,5") as the cell takes it: the
+// German version reads it as it is; the older versions get "1234.5".
+std::string cellNumberText(std::string_view text, bool excelXP);
+
+} // namespace quillmar::excel
