@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "app/tmainform.h"
 #include "collection/tdatadlg.h"
+#include "conversion/widgets/tformumrech1dlg.h"
 #include "excel/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
@@ -56,6 +57,8 @@ int runGui(int argc, char** argv)
     //    editor (third page), the version dialog, "Neue Umrechnungstabelle", the search dialog.
     mainForm.createNumberFormatDialog();
     mainForm.createOptionDialogs();
+    // The conversion window docks itself into the page "Umrechnungen", which owns it.
+    new conversion::Tformumrech1dlg(mainForm, messages);
     mainForm.createVersionDialog();
 
     if (!screenshotPath.isEmpty()) {

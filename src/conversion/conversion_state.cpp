@@ -130,7 +130,6 @@ Conversion ConversionState::convert(std::string_view valueText, std::string_view
 void ConversionState::followListCursor()
 {
     unitTableOpen_ = false;
-    unitModified_ = false;
     unitTablePath_.clear();
     collection::Table loaded;
     if (!list_.isEmpty() && list_.recNo() > 0 && list_.fieldCount() >= 3) {
@@ -205,7 +204,6 @@ std::string ConversionState::saveUnitTable()
         return std::string(texts::kNoUnitTableOpen);
     if (std::string error = collection::saveTable(unitTablePath_, unitTable_); !error.empty())
         return error;
-    unitModified_ = false;
     refreshQuantities();
     return {};
 }

@@ -73,10 +73,6 @@ public:
     // be opened (it is then closed: no fields, no records).
     void followListCursor();
 
-    // Unsaved changes of the unit table (set by whoever edits it).
-    bool unitTableModified() const { return unitModified_; }
-    void setUnitTableModified(bool modified) { unitModified_ = modified; }
-
     // "Neue Tabelle": creates an empty unit table daten/<fileName with extension
     // .cds> and appends its entry to the quantity list, which is saved. A German
     // message, and nothing created, when a text is missing, the name holds a
@@ -108,7 +104,6 @@ private:
     collection::Table unitTable_;
     std::filesystem::path unitTablePath_;
     bool unitTableOpen_ = false;
-    bool unitModified_ = false;
 };
 
 } // namespace quillmar::conversion

@@ -1,0 +1,32 @@
+#pragma once
+// Tformumrech1dlg: the conversion window as the main window shows it, docked into
+// the page "Umrechnungen". The main window's conversion tool bar and menu reach its
+// commands: "Berechnen", "Zahlenformat", "Einfügen" (the conversion into the
+// spreadsheet) and "Wert aus Excel".
+#include "conversion/widgets/tformumrech.h"
+#include "support/widgets/main_window_host.h"
+
+namespace quillmar::conversion {
+
+class Tformumrech1dlg : public Tformumrech, public PageCommands {
+    Q_OBJECT
+public:
+    // Docks itself into the host's page "Umrechnungen".
+    Tformumrech1dlg(MainWindowHost& host, Messages& messages);
+
+    // "Einfügen": the conversion of the chosen units into the spreadsheet, after the
+    // window has converted, so that the value shown is the one written.
+    void einfuegen2Click();
+    // "Wert aus Excel": the value of the selected cell into the value field.
+    void ubernehmenClick();
+
+    // PageCommands
+    bool offers(PageCommand command) const override;
+    void run(PageCommand command) override;
+
+private:
+    MainWindowHost& host_;
+    Messages& messages_;
+};
+
+} // namespace quillmar::conversion
