@@ -8,6 +8,7 @@
 #include "excel/reference_letters.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillmar::excel {
 
@@ -32,6 +33,10 @@ std::string_view trimmed(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
+
+// The spreadsheet computes with 15 significant digits; a factor text closer than
+// this to the factor is exact for it.
+constexpr Real kFactorTolerance = 5e-15L;
 
 int unitPosition(int position)
 {
@@ -58,8 +63,10 @@ std::string factorText(Real k, std::string_view pattern, bool excelXP)
     constexpr char kMark = '\x01';
     std::string text = formatNumber(pattern, k, NumberSeparators{',', kMark});
     text.erase(std::remove(text.begin(), text.end(), kMark), text.end());
+    // The spreadsheet must compute the value the window shows: a pattern that
+    // drops digits of the factor (1/3,6 as 0,278) gives way to all of them.
     const auto back = parseNumber(text, NumberSeparators{',', kMark});
-    if (k != 0 && back && *back == 0)
+    if (!back || std::fabs(*back - k) > std::fabs(k) * kFactorTolerance)
         text = formatGeneral(k);
     return cellNumberText(text, excelXP);
 }

@@ -40,8 +40,10 @@ struct TakenValue {
 TakenValue ubernehmenClick(ExcelLink& link, bool excelXP);
 
 // The factor as it goes into the formula: in the pattern, without thousands
-// separators, with the decimal point for the older versions. A non-zero factor
-// that the pattern would round to zero is written in the general form instead.
+// separators, with the decimal point for the older versions. When the pattern
+// would drop digits of the factor (0,000001 as 0,000, 1/3,6 as 0,278), the factor
+// is written with all its digits (15 significant) instead, so that the formula
+// computes the converted value exactly.
 std::string factorText(Real k, std::string_view pattern, bool excelXP);
 
 // A number typed in the program's notation ("1.234,5") as the cell takes it: the

@@ -95,7 +95,7 @@ TEST(ConversionInsertion, FactorInBothDialectsAndPatterns)
         {2, 0, false, "0.000", "2,5", "2.5", "=R[-2]C*1000.000"},
         {0, 2, true, "0.0000", "1", "1", "=Z(-2)S*0,0010"},
         // The pattern would round the factor to zero, and the formula would always
-        // give 0: the factor is written in full instead.
+        // give 0: the factor is written with all its digits instead.
         {1, 2, true, "0.000", "1", "1", "=Z(-2)S*1E-6"},
         {1, 2, false, "0.000", "1", "1", "=R[-2]C*1E-6"},
         // No thousands separators inside a formula.
@@ -117,6 +117,16 @@ TEST(ConversionInsertion, FactorInBothDialectsAndPatterns)
         EXPECT_EQ(rig.cells(), (Log{"[FORMULA(\"" + std::string(c.valueCell) + "\",\"" + r3 + "\")]",
                                     "[FORMULA(\"" + std::string(c.formula) + "\",\"" + r5 + "\")]"}));
     }
+}
+
+TEST(ConversionInsertion, AFactorThePatternWouldRoundKeepsItsDigits)
+{
+    // km/h into m/s: 0,278 would make 90 km/h 25,02 m/s in the spreadsheet.
+    EXPECT_EQ(factorText(1 / 3.6L, "0.000", true), "0,277777777777778");
+    EXPECT_EQ(factorText(1 / 3.6L, "0.000", false), "0.277777777777778");
+    EXPECT_EQ(factorText(0.5L, "0.000", true), "0,500");
+    EXPECT_EQ(factorText(1000000, "0.000", false), "1000000.000");
+    EXPECT_EQ(factorText(2.54L, "0.0E-0", true), "2,54");
 }
 
 TEST(ConversionInsertion, OnlyConversionIntoNewWorkbookWritesValueAndFormula)
