@@ -1,6 +1,7 @@
 // The conversion window docked into a real main window, driven offscreen.
 #include "app/app_fixture.h"
 #include "app/tmainform.h"
+#include "collection/tdatadlg.h"
 #include "conversion/texts.h"
 #include "conversion/unit_fixture.h"
 #include "conversion/widgets/new_unit_table_dialog.h"
@@ -30,7 +31,7 @@ protected:
     ConversionWindow()
     {
         folder.standard();
-        form = std::make_unique<app::Tmainform>(folder.prefix(), messages, [this] {
+        form = std::make_unique<app::Tmainform>(folder.prefix(), messages, data, [this] {
             auto transport = std::make_unique<excel::FakeTransport>();
             transport->serverRunning = true;
             transport->answer("Status", "Ready");
@@ -54,6 +55,7 @@ protected:
 
     testing::UnitFolder folder;
     RecordingMessages messages;
+    collection::TDatadlg data;
     excel::FakeTransport* fake = nullptr;
     std::unique_ptr<app::Tmainform> form;
     Tformumrech1dlg* window = nullptr;
