@@ -44,6 +44,9 @@ protected:
         form->createOptionDialogs();
         window = new Tformumrech1dlg(*form, messages);
         form->pages()->setCurrentIndex(1); // the page "Umrechnungen"
+        // The folder holds no formula collection; the main window's reports of it
+        // are not the conversion window's.
+        messages.shown.clear();
     }
 
     void choose(int quantity, int from, int to)
