@@ -74,6 +74,8 @@ QTableView* makeGrid(TableModel* model, QWidget* parent)
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
+    // Columns as wide as their contents whenever a table is loaded.
+    QObject::connect(model, &QAbstractItemModel::modelReset, grid, &QTableView::resizeColumnsToContents);
     return grid;
 }
 
@@ -155,7 +157,7 @@ QWidget* Tformumrech::makeDisplayPage()
     txtshape1->setShape(typeset::sstRoundRect);
     txtshape1->setBrush(QBrush(kResultColour));
     txtshape1->setTextposx(16);
-    txtshape1->setTextposy(14);
+    txtshape1->setTextposy(20);
     txtshape1->setText(QString());
     QFont resultFont = font();
     resultFont.setPointSizeF(resultFont.pointSizeF() * 1.4);
