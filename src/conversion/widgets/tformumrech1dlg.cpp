@@ -7,7 +7,7 @@
 namespace quillmar::conversion {
 
 Tformumrech1dlg::Tformumrech1dlg(MainWindowHost& host, Messages& messages)
-    : Tformumrech(host.dataPrefix(), messages, [&host] { return &host.numberFormatDialog(); }),
+    : Tformumrech(host.dataPrefix(), messages, [dialogHost = &host] { return &dialogHost->numberFormatDialog(); }),
       host_(host),
       messages_(messages)
 {
