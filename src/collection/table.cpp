@@ -208,9 +208,12 @@ long Table::moveBy(long n)
     }
     const long here = static_cast<long>(pos_);
     const long lastIndex = static_cast<long>(records_.size()) - 1;
-    const long target = std::clamp(here + n, 0L, lastIndex);
-    bof_ = n < 0 && here + n < 0;
-    eof_ = n > 0 && here + n > lastIndex;
+    // Compared without forming here + n, which could overflow for extreme n.
+    const bool beforeFirst = n < 0 && n < -here;
+    const bool afterLast = n > 0 && n > lastIndex - here;
+    const long target = beforeFirst ? 0 : (afterLast ? lastIndex : here + n);
+    bof_ = beforeFirst;
+    eof_ = afterLast;
     pos_ = static_cast<std::size_t>(target);
     notify();
     return target - here;

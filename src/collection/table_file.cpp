@@ -208,8 +208,10 @@ std::string loadTable(const fs::path& requested, Table& table)
     Table loaded(name.empty() ? file.stem().string() : name, fields);
     // The number of records written with the table spares growing the list; a
     // wrong number costs only time.
-    if (const auto n = parseInteger(count); n && *n > 0)
-        loaded.reserve(static_cast<std::size_t>(std::min<std::int64_t>(*n, 10'000'000)));
+    // Every row takes a few bytes of the file, which bounds what a damaged count asks for.
+    const auto fileSize = static_cast<std::int64_t>(fs::file_size(file, ec));
+    if (const auto n = parseInteger(count); n && *n > 0 && !ec)
+        loaded.reserve(static_cast<std::size_t>(std::min<std::int64_t>(*n, fileSize / 2)));
     if (!index.empty() && !loaded.setIndexFieldNames(index).empty())
         return texts::fillIn(texts::kNotATable, {shown});
     const int columns = static_cast<int>(fields.size());

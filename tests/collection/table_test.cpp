@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace quillmar::collection;
 using namespace quillmar::collection::testing;
 
@@ -55,6 +57,10 @@ TEST(Table, CursorMovesAndReportsItsEnds)
     EXPECT_FALSE(t.eof()); // reaching the last record is not yet the end
     t.first();
     EXPECT_EQ(t.moveBy(3), 2);
+    EXPECT_TRUE(t.eof());
+    EXPECT_EQ(t.moveBy(std::numeric_limits<long>::min()), -2);
+    EXPECT_TRUE(t.bof());
+    EXPECT_EQ(t.moveBy(std::numeric_limits<long>::max()), 2);
     EXPECT_TRUE(t.eof());
 
     // Reading a table from the first record until eof visits each record once.
