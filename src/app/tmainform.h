@@ -22,6 +22,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -66,6 +67,8 @@ public:
     collection::TDatadlg& data() override { return data_; }
     excel::ExcelLink& link() override { return *link_; }
     Tzahlenform& numberFormatDialog() override;
+    void setDisplayWindow(QWidget* window) override { displayWindow_ = window; }
+    QWidget* displayWindow() const override { return displayWindow_; }
     QWidget* mainWidget() override { return this; }
     void closeMainWindow() override;
 
@@ -85,6 +88,8 @@ public:
     void openHelp();             // "&Inhalt" (F1), "Hilfe"
     void openHomepage();         // "Homepage"
     void printWindowImage();     // "&Drucken..."
+    // Prints the image of the window onto a printer that is set up, fitted to its page.
+    void printImageTo(QPrinter& printer);
     void startExcel();           // "&Excel starten"
 
 protected:
@@ -145,6 +150,7 @@ private:
     std::vector<Forwarded> forwarded_;
     QAction* conversionHelp_ = nullptr;
 
+    QPointer<QWidget> displayWindow_;
     Tzahlenform* numberFormat_ = nullptr;
     Toptionendlg* formulaOptions_ = nullptr;
     Toptionendlg* conversionOptions_ = nullptr;

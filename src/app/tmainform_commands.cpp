@@ -243,6 +243,11 @@ void Tmainform::printWindowImage()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    printImageTo(printer);
+}
+
+void Tmainform::printImageTo(QPrinter& printer)
+{
     const QPixmap image = grab();
     QPainter painter(&printer);
     const QRect page = painter.viewport();

@@ -87,6 +87,11 @@ public:
     // showing it and takes the pattern back after OK.
     virtual Tzahlenform& numberFormatDialog() = 0;
 
+    // The formula display window most recently opened; the main window forgets it by
+    // itself when that window is destroyed.
+    virtual void setDisplayWindow(QWidget* window) = 0;
+    virtual QWidget* displayWindow() const = 0;
+
     // The main window itself (parent of dialogs and free windows it owns).
     virtual QWidget* mainWidget() = 0;
     // Closes the main window, which ends the program.
