@@ -64,6 +64,36 @@ std::vector<CellAddress> Sheet::usedCells() const
     return used;
 }
 
+std::vector<CellAddress> Sheet::cellsIn(CellAddress first, CellAddress last) const
+{
+    std::vector<CellAddress> inside;
+    for (const auto& [at, cell] : cells_)
+        if (at.row >= first.row && at.row <= last.row && at.column >= first.column && at.column <= last.column)
+            inside.push_back(at);
+    return inside;
+}
+
+std::string Sheet::rangeAsText(CellAddress first, CellAddress last) const
+{
+    const std::vector<CellAddress> used = cellsIn(first, last);
+    int lastRow = first.row;
+    int lastColumn = first.column;
+    for (const CellAddress& at : used) {
+        lastRow = std::max(lastRow, at.row);
+        lastColumn = std::max(lastColumn, at.column);
+    }
+    std::string text;
+    for (int r = first.row; r <= lastRow; ++r) {
+        for (int c = first.column; c <= lastColumn; ++c) {
+            if (c > first.column)
+                text += '\t';
+            text += displayText(value({r, c}));
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 CellAddress Sheet::extent() const
 {
     CellAddress corner{0, 0};

@@ -52,6 +52,12 @@ public:
 
     // Every non-empty cell, row by row.
     std::vector<CellAddress> usedCells() const;
+    // The non-empty cells of a range, row by row.
+    std::vector<CellAddress> cellsIn(CellAddress first, CellAddress last) const;
+    // A range as text for the clipboard: the values as shown, cells separated by
+    // tabs, rows by line feeds; the range is cut at the last non-empty cell.
+    std::string rangeAsText(CellAddress first, CellAddress last) const;
+
     // The bottom-right corner of everything on the sheet (cells, styles, pictures).
     CellAddress extent() const;
 

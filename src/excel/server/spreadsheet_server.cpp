@@ -397,6 +397,28 @@ std::string SpreadsheetServer::editByUser(Workbook& book, int sheetIndex, CellAd
     return {};
 }
 
+std::string SpreadsheetServer::clearByUser(Workbook& book, int sheetIndex, CellAddress first, CellAddress last)
+{
+    if (sheetIndex < 0 || sheetIndex >= static_cast<int>(book.sheets.size()))
+        return {};
+    Sheet& sheet = *book.sheets[static_cast<std::size_t>(sheetIndex)];
+    bool formulaKept = false;
+    bool cleared = false;
+    for (const CellAddress& at : sheet.cellsIn(first, last)) {
+        if (sheet.formula(at)) {
+            formulaKept = true;
+            continue;
+        }
+        sheet.setInput(at, "");
+        cleared = true;
+    }
+    if (cleared) {
+        markChanged(book);
+        notifyChanged();
+    }
+    return formulaKept ? texts::kFormulaCellReadOnly : std::string();
+}
+
 void SpreadsheetServer::markChanged(Workbook& book)
 {
     book.changed = true;

@@ -71,6 +71,10 @@ public:
     // the German reason; nothing changes then.
     std::string editByUser(Workbook& book, int sheetIndex, CellAddress at, std::string_view text);
 
+    // The user empties a range: constants and labels go, formulas stay (the
+    // German reason is given when some stayed).
+    std::string clearByUser(Workbook& book, int sheetIndex, CellAddress first, CellAddress last);
+
     void addObserver(ServerObserver* observer);
     void removeObserver(ServerObserver* observer);
     void setClipboard(ClipboardPicture* clipboard) { clipboard_ = clipboard; }

@@ -5,6 +5,8 @@
 #include "excel/widgets/spreadsheet_settings.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -96,6 +98,13 @@ void SheetWindow::createActions()
     QAction* folder = file->addAction(QString::fromUtf8(texts::kChooseFolder));
     connect(folder, &QAction::triggered, this, &SheetWindow::chooseFolderClicked);
     file->addSeparator();
+    QMenu* edit = menuBar()->addMenu(QString::fromUtf8(texts::kEditMenu));
+    QAction* copy = edit->addAction(QString::fromUtf8(texts::kCopy));
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &SheetWindow::copySelection);
+    QAction* clear = edit->addAction(QString::fromUtf8(texts::kClear));
+    clear->setShortcut(QKeySequence::Delete);
+    connect(clear, &QAction::triggered, this, &SheetWindow::clearSelection);
     QAction* close = file->addAction(QString::fromUtf8(texts::kCloseWindow));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -204,6 +213,27 @@ void SheetWindow::sheetChosen(int index)
 {
     if (server::Workbook* book = model_->book(); book && index >= 0)
         server_.activateSheet(*book, index);
+}
+
+void SheetWindow::copySelection()
+{
+    const server::Sheet* sheet = model_->sheet();
+    if (!sheet)
+        return;
+    const server::Selection& s = sheet->selection();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(sheet->rangeAsText(s.first, s.last)));
+}
+
+void SheetWindow::clearSelection()
+{
+    server::Workbook* book = model_->book();
+    const server::Sheet* sheet = model_->sheet();
+    if (!book || !sheet)
+        return;
+    const server::Selection s = sheet->selection();
+    const std::string refused = server_.clearByUser(*book, model_->sheetIndex(), s.first, s.last);
+    if (!refused.empty())
+        messages_.show(refused);
 }
 
 bool SheetWindow::saveShownWorkbookAs(const QString& file)

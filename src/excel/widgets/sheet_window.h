@@ -28,6 +28,9 @@ public:
 
     // Shows the server's state again (the active workbook, sheet and selection).
     void showServerState();
+    // Edit commands on the selected range (Ctrl+C, Entf).
+    void copySelection();
+    void clearSelection();
     // Writes the shown workbook to the file; false (message shown) on failure.
     bool saveShownWorkbookAs(const QString& file);
 

@@ -5,6 +5,7 @@
 #include "excel/widgets/sheet_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -98,6 +99,25 @@ TEST_F(WindowFixture, UserEditsConstantsAndTheLinkSeesThem)
     settle();
     EXPECT_EQ(server.selectionText(), "[Mappe1]Tabelle1!Z7S3");
     EXPECT_TRUE(server.findWorkbook("Mappe1")->changed);
+}
+
+TEST_F(WindowFixture, CopyAndClearWorkOnTheSelectedRange)
+{
+    exec("[FORMULA(\"Weg\",\"Z1S1\")]");
+    exec("[FORMULA(\"2,5\",\"Z1S2\")]");
+    exec("[FORMULA(\"=Z(-1)S*2\",\"Z2S2\")]");
+    exec("[SELECT(\"Z1S1:Z3S2\")]");
+    settle();
+
+    window->copySelection();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Weg\t2,5\n\t5\n");
+
+    window->clearSelection();
+    settle();
+    EXPECT_EQ(shown(1, 1), "");
+    EXPECT_EQ(shown(1, 2), "");
+    EXPECT_EQ(shown(2, 2), "0"); // the formula stays and computes from the emptied cell
+    ASSERT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(WindowFixture, ChoosingWorkbookAndSheetActivatesThemInTheServer)
