@@ -45,6 +45,7 @@ TEST(ServerFormula, ComputesLikeASpreadsheet)
         {"=10^400", "#ZAHL!"},
         {"=Sqr(2)", "#NAME?"},       // not a spreadsheet function
         {"=1+Unbekannt(2)", "#NAME?"},
+        {"=2*g+t2", "#NAME?"},       // names the sheet does not know
         {"=\"a\"+1", "#WERT!"},
         {"=1E+20*1", "1E+20"},
         {"12,5", "12,5"},
@@ -61,7 +62,7 @@ TEST(ServerFormula, ComputesLikeASpreadsheet)
 
 TEST(ServerFormula, RefusesMalformedFormulasAndKeepsTheCell)
 {
-    for (const char* bad : {"=", "=1+", "=(1", "=1)", "=SIN(1;2)", "=PI(1)", "=Z(-1", "=abc", "=2 3",
+    for (const char* bad : {"=", "=1+", "=(1", "=1)", "=SIN(1;2)", "=PI(1)", "=Z(-1", "=abc def", "=2 3",
                             "=1,2,3", "=Z(-1)S(", "=\"offen"}) {
         Sheet sheet("Tabelle1");
         ASSERT_TRUE(sheet.setInput({2, 2}, "5"));
@@ -140,6 +141,7 @@ TEST(ServerFormula, StoresFormulasInA1Notation)
         {{1, 1}, "WURZEL(2)*Fakultät(3)+arccos(0)-GRAD(1)", "SQRT(2)*FACT(3)+ACOS(0)-DEGREES(1)"},
         {{1, 1}, "COT(1)+ARCCOT(1)+-(2)^2%", "_xlfn.COT(1)+_xlfn.ACOT(1)+-(2)^2%"},
         {{1, 1}, "Sqr(2)", "SQR(2)"},
+        {{3, 3}, "Z(-1)S*t2", "C2*#NAME?"},
         {{1, 1}, "\"sagt \"\"ja\"\"\"", "\"sagt \"\"ja\"\"\""},
         {{1, 1}, "1E-300*0,1", "1E-300*0.1"},
         {{1, 1}, "Z(-1)S", "#REF!"},

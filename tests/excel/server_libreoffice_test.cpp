@@ -98,6 +98,7 @@ const FunctionCase kFunctions[] = {
     {"=WURZEL(Z(0)S(-1))", "=SQRT(R[0]C[-1])", "-4"},
     {"=ARCSIN(Z(0)S(-1))", "=ASIN(R[0]C[-1])", "1,5"},
     {"=Sqr(Z(0)S(-1))", "=Sqr(R[0]C[-1])", "4"},
+    {"=Z(0)S(-1)*t2", "=R[0]C[-1]*t2", "4"},
 };
 
 void writeFunctionTable(TExcel& link, bool german)

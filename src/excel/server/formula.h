@@ -14,10 +14,10 @@ namespace quillmar::excel::server {
 struct SheetFunction;
 
 struct FormulaNode {
-    enum class Kind { Number, Text, Reference, Negate, Plus, Percent, Binary, Group, Call };
+    enum class Kind { Number, Text, Reference, Name, Negate, Plus, Percent, Binary, Group, Call };
     Kind kind = Kind::Number;
     double number = 0.0;
-    std::string text;                         // Text: the literal; Call: the name as written
+    std::string text;                         // Text: the literal; Name, Call: the name as written
     CellRef ref;                              // Reference
     char op = 0;                              // Binary: + - * / ^
     const SheetFunction* function = nullptr;  // Call: nothing for an unknown name
@@ -28,8 +28,9 @@ using FormulaTree = std::unique_ptr<FormulaNode>;
 
 // Reads a formula without its leading "=". References in Z/S with parentheses
 // or R/C with brackets; numbers with decimal comma or point; function names in
-// German or English, arguments separated by ";". Nothing when the text is not a
-// well-formed formula.
+// German or English, arguments separated by ";". A bare name (a variable the
+// sheet does not know, such as g) is accepted and computes to #NAME?, as in any
+// spreadsheet. Nothing when the text is not a well-formed formula.
 FormulaTree parseFormula(std::string_view text);
 
 // Reads a constant the way the sheet does: a number with decimal comma (or

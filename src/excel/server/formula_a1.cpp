@@ -49,6 +49,11 @@ void write(const FormulaNode& n, CellAddress at, std::string& out)
         out += std::to_string(target->row);
         return;
     }
+    case K::Name:
+        // Written as the error it computes to: a name such as t2 would read as a
+        // cell reference in A1 notation.
+        out += "#NAME?";
+        return;
     case K::Group:
         out += '(';
         write(*n.children[0], at, out);

@@ -80,6 +80,7 @@ public:
                 return CellValue::ofError(CellError::Ref);
             return lookup_(*target);
         }
+        case K::Name: return CellValue::ofError(CellError::Name);
         case K::Group: return eval(*n.children[0]);
         case K::Plus: return eval(*n.children[0]);
         case K::Negate: {

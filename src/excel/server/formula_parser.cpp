@@ -242,9 +242,10 @@ private:
             ++pos_;
         auto n = node(FormulaNode::Kind::Call);
         n->text = std::string(s_.substr(start, pos_ - start));
-        // A bare name that is not a call is not something the sheet can compute.
-        if (!take('('))
-            return nullptr;
+        if (!take('(')) {
+            n->kind = FormulaNode::Kind::Name;
+            return n;
+        }
         if (!take(')')) {
             do {
                 auto argument = additive();
