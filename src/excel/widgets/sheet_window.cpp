@@ -115,6 +115,14 @@ void SheetWindow::contentChanged()
     refreshTimer_->start();
 }
 
+void SheetWindow::workbookClosing(server::Workbook& book)
+{
+    // The grid must let go of the workbook now: it may paint before the next refresh.
+    if (model_->book() == &book)
+        model_->show(nullptr, 0);
+    refreshTimer_->start();
+}
+
 void SheetWindow::minimizeRequested()
 {
     if (isVisible())

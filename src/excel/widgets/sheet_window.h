@@ -42,6 +42,7 @@ public:
 
 private:
     void contentChanged() override;
+    void workbookClosing(server::Workbook& book) override;
     void minimizeRequested() override;
     void restoreRequested() override;
 

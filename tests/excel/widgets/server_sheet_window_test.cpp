@@ -136,6 +136,21 @@ TEST_F(WindowFixture, ChoosingWorkbookAndSheetActivatesThemInTheServer)
     EXPECT_EQ(server.selectionText(), "[Mappe1]Tabelle1!Z1S1");
 }
 
+TEST_F(WindowFixture, ClosingTheShownWorkbookLeavesNothingDangling)
+{
+    exec("[FORMULA(\"Wert\",\"Z1S1\")]");
+    settle();
+    window->show();
+    exec("[CLOSE(FALSE)]");
+    // Painting before the window's refresh must not reach the closed workbook.
+    EXPECT_EQ(shown(1, 1), "");
+    window->grab();
+    settle();
+    EXPECT_EQ(window->workbookChooser()->currentText(), "Keine Mappe geöffnet");
+    EXPECT_EQ(window->sheetTabs()->count(), 0);
+    window->close();
+}
+
 TEST_F(WindowFixture, RestoreBringsTheWindowToTheFront)
 {
     EXPECT_FALSE(window->isVisible());
