@@ -57,10 +57,15 @@ Tmainform::Tmainform(std::filesystem::path dataPrefix, Messages& messages, colle
 
 Tmainform::~Tmainform()
 {
-    // Docked windows belong to their own owners; they must not outlive us as children.
+    // The docked windows belong to their pages; they go first, while the main window
+    // they may still talk to is whole.
     for (auto& d : docked_) {
-        if (d.window)
-            QObject::disconnect(d.window, nullptr, this, nullptr);
+        if (QWidget* window = d.window) {
+            QObject::disconnect(window, nullptr, this, nullptr);
+            d.window = nullptr;
+            d.commands = nullptr;
+            delete window;
+        }
     }
 }
 

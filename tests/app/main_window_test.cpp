@@ -232,4 +232,30 @@ TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
     EXPECT_EQ(catcher.opened[2], catcher.opened[0]);
 }
 
+namespace {
+// A docked window that still talks to its host while it goes.
+struct TalkingPage : QWidget, PageCommands {
+    explicit TalkingPage(MainWindowHost& host, bool& saw) : host_(host), saw_(saw) {}
+    ~TalkingPage() override
+    {
+        host_.undockPage(MainWindowHost::Page::FormelsammlungBearbeiten);
+        saw_ = host_.options().FactorFormat == "0.000";
+    }
+    bool offers(PageCommand) const override { return false; }
+    void run(PageCommand) override {}
+    MainWindowHost& host_;
+    bool& saw_;
+};
+} // namespace
+
+TEST_F(AppFixture, DockedWindowsGoBeforeTheMainWindow)
+{
+    bool saw = false;
+    Tmainform& f = makeForm();
+    auto* editor = new TalkingPage(f, saw);
+    f.dockPage(Page::FormelsammlungBearbeiten, editor, editor);
+    form.reset();
+    EXPECT_TRUE(saw);
+}
+
 #include "main_window_test.moc"
