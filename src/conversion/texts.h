@@ -59,6 +59,8 @@ inline constexpr std::string_view kResultTooLarge = "Das Ergebnis der Umrechnung
 inline constexpr std::string_view kNoUnitTableOpen = "Zu diesem Eintrag ist keine Umrechnungstabelle geöffnet.";
 inline constexpr std::string_view kAskSaveUnits =
     "Die Einheiten der Tabelle \"%1\" wurden geändert. Sollen die Änderungen gespeichert werden?";
+inline constexpr std::string_view kAskSaveList =
+    "Die Liste der Größen wurde geändert. Sollen die Änderungen gespeichert werden?";
 inline constexpr std::string_view kAskDiscard =
     "Die Änderungen an der Tabelle sind noch nicht gespeichert und gehen beim Neuladen verloren. Trotzdem neu laden?";
 inline constexpr std::string_view kCellEmpty = "Die gewählte Zelle in Excel ist leer.";

@@ -333,6 +333,15 @@ void Tformumrech::keepUnitChanges()
         SpeichernEinheitenClick();
 }
 
+void Tformumrech::offerToSaveChanges()
+{
+    listNavigator->post();
+    unitNavigator->post();
+    if (listModel->modified() && ask(toQString(texts::kAskSaveList)))
+        SpeichernListeClick();
+    keepUnitChanges();
+}
+
 void Tformumrech::listRowChanged(int row)
 {
     keepUnitChanges();

@@ -59,6 +59,9 @@ public:
     void SpeichernListeClick();
     void SpeichernEinheitenClick();
 
+    // Before the program ends: offers to save unsaved changes of the editing page.
+    void offerToSaveChanges();
+
     // The pattern results are formatted with.
     QString pattern() const;
 

@@ -4,6 +4,8 @@
 #include "engine/widgets/textendedit.h"
 #include "excel/conversion_insertion.h"
 
+#include <QEvent>
+
 namespace quillmar::conversion {
 
 Tformumrech1dlg::Tformumrech1dlg(MainWindowHost& host, Messages& messages)
@@ -14,6 +16,15 @@ Tformumrech1dlg::Tformumrech1dlg(MainWindowHost& host, Messages& messages)
     setObjectName(QStringLiteral("Tformumrech1dlg"));
     connect(this, &Tformumrech::closeRequested, this, [this] { host_.closeMainWindow(); });
     host.dockPage(MainWindowHost::Page::Umrechnungen, this, this);
+    if (QWidget* main = host.mainWidget())
+        main->installEventFilter(this);
+}
+
+bool Tformumrech1dlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched == host_.mainWidget())
+        offerToSaveChanges();
+    return Tformumrech::eventFilter(watched, event);
 }
 
 void Tformumrech1dlg::einfuegen2Click()

@@ -24,6 +24,10 @@ public:
     bool offers(PageCommand command) const override;
     void run(PageCommand command) override;
 
+protected:
+    // The main window closing: unsaved tables are offered for saving first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     MainWindowHost& host_;
     Messages& messages_;

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -172,6 +173,39 @@ TEST_F(ConversionWindow, NewTableAndEditedUnits)
     window->Edit1->setText("10");
     choose(rows, 1, 0);
     EXPECT_EQ(window->txtshape1->text(), "10 in = 0,25 m");
+}
+
+TEST_F(ConversionWindow, UnsavedUnitsAreOfferedForSavingBeforeTheyGo)
+{
+    const auto answerYes = [] {
+        whenModal([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            box->button(QMessageBox::Yes)->click();
+        });
+    };
+    const auto savedFactor = [this](int quantity, int unit) {
+        ConversionState fresh;
+        EXPECT_EQ(fresh.loadQuantityList(folder.prefix()), "");
+        EXPECT_EQ(fresh.chooseQuantity(quantity), "");
+        return fresh.units().at(unit).factor;
+    };
+    window->PageControl1->setCurrentIndex(1);
+    window->ListGrid->selectRow(0);
+    TableModel& units = *window->unitModel;
+    ASSERT_TRUE(units.setData(units.index(2, 2), "1000,5"));
+    // Another quantity in the upper grid: the changed table is saved first.
+    answerYes();
+    window->ListGrid->selectRow(1);
+    EXPECT_EQ(savedFactor(0, 2), "1000,5");
+    EXPECT_EQ(units.rowCount(), 2); // now the table of the second quantity
+
+    // Closing the program with a change pending.
+    ASSERT_TRUE(units.setData(units.index(1, 2), "250"));
+    answerYes();
+    form->close();
+    EXPECT_EQ(savedFactor(1, 1), "250");
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
 }
 
 } // namespace
