@@ -4,6 +4,7 @@
 #include "excel/widgets/sheet_window_texts.h"
 #include "excel/widgets/spreadsheet_settings.h"
 
+#include <QAbstractItemDelegate>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -77,6 +78,14 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
             &SheetWindow::selectionMadeByUser);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &SheetWindow::showFormulaOfCurrentCell);
+    // Enter takes the typed value and goes on to the cell below, as in a spreadsheet.
+    connect(grid_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                const QModelIndex current = grid_->currentIndex();
+                if (hint == QAbstractItemDelegate::SubmitModelCache && current.isValid() &&
+                    current.row() + 1 < model_->rowCount())
+                    grid_->setCurrentIndex(model_->index(current.row() + 1, current.column()));
+            });
 
     resize(760, 480);
     restoreSheetWindowGeometry(*this);

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -99,6 +100,25 @@ TEST_F(WindowFixture, UserEditsConstantsAndTheLinkSeesThem)
     settle();
     EXPECT_EQ(server.selectionText(), "[Mappe1]Tabelle1!Z7S3");
     EXPECT_TRUE(server.findWorkbook("Mappe1")->changed);
+}
+
+TEST_F(WindowFixture, TypingAValueAndEnterGoesOnToTheCellBelow)
+{
+    exec("[FORMULA(\"=ZS(1)*2\",\"Z2S1\")]");
+    exec("[SELECT(\"Z2S2\")]");
+    window->show();
+    settle();
+    const QModelIndex cell = window->model()->index(1, 1);
+    window->grid()->edit(cell);
+    auto* editor = window->grid()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("4,5");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    settle();
+    EXPECT_EQ(shown(2, 1), "9");
+    EXPECT_EQ(server.selectionText(), "[Mappe1]Tabelle1!Z3S2");
+    window->close();
 }
 
 TEST_F(WindowFixture, CopyAndClearWorkOnTheSelectedRange)
