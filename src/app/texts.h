@@ -7,7 +7,6 @@ namespace quillmar::app::texts {
 inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 inline constexpr char kApplicationTitle[] = "Quillmar";
-inline constexpr char kHelpFileName[] = "quillmar.hlp";
 inline constexpr char kMainCaption[] = "Quillmar Formelsammlung für Excel";
 
 // Pages
