@@ -6,7 +6,7 @@
 #include <xlsxwriter.h>
 
 #include <atomic>
-#include <unistd.h>
+#include <chrono>
 
 namespace quillmar::excel::server {
 
@@ -109,7 +109,9 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target)
 {
     static std::atomic<unsigned> counter{0};
     std::filesystem::path tmp = target;
-    tmp += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    // Unique among the saves of this run, and unlikely to meet a leftover of another.
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    tmp += ".tmp-" + std::to_string(ticks) + "-" + std::to_string(counter++);
     return tmp;
 }
 
