@@ -1,11 +1,15 @@
 #include "app/gui_main.h"
 
+#include "app/calc_window_entry.h"
+
 #include "app/excel_factory.h"
 #include "app/quillmar_application.h"
 #include "app/texts.h"
 #include "app/tmainform.h"
+#include "calcwindow/widgets/calc_environment.h"
 #include "collection/tdatadlg.h"
 #include "conversion/widgets/tformumrech1dlg.h"
+#include "engine/fktliste.h"
 #include "excel/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
@@ -41,8 +45,11 @@ int runGui(int argc, char** argv)
     if (const int shot = arguments.indexOf(texts::q(texts::kScreenshotOption)); shot >= 0 && shot + 1 < arguments.size())
         screenshotPath = arguments.at(shot + 1);
 
-    // 2. The data module (the main window opens its tables).
+    // 2. The data module (the main window opens its tables), and the definition store
+    //    that every window computes with.
     collection::TDatadlg Datadlg;
+    fktliste store(messages);
+    CalcEnvironment calcWindows(store, messages, data.prefix);
 
     // The spreadsheet the link talks to; it outlives the main window, which closes
     // the macro workbook in it on the way out, and saves every workbook at the end.
@@ -50,12 +57,14 @@ int runGui(int argc, char** argv)
 
     // 3. The main window with its initial values.
     Tmainform mainForm(data.prefix, messages, Datadlg, programExcelFactory(spreadsheet));
+    addCalcWindowEntry(mainForm, calcWindows);
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first
     //    page), conversion window (second page), the editor's fill dialog, the collection
     //    editor (third page), the version dialog, "Neue Umrechnungstabelle", the search dialog.
     mainForm.createNumberFormatDialog();
+    calcWindows.setNumberFormat(&mainForm.numberFormatDialog());
     mainForm.createOptionDialogs();
     // The conversion window docks itself into the page "Umrechnungen", which owns it.
     new conversion::Tformumrech1dlg(mainForm, messages);

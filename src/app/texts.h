@@ -34,6 +34,7 @@ inline constexpr char kMenuFile[] = "&Datei";
 inline constexpr char kItemFormulas[] = "&Formeln";
 inline constexpr char kItemConversions[] = "&Umrechnungen";
 inline constexpr char kItemPrint[] = "&Drucken...";
+inline constexpr char kItemCalcWindow[] = "&Rechnenfenster";
 inline constexpr char kItemStartExcel[] = "&Excel starten";
 inline constexpr char kItemQuit[] = "&Beenden";
 

@@ -76,6 +76,7 @@ public:
     QTabWidget* pages() const { return PageControl1; }
     QToolBar* formulaToolBar() const { return formulaBar_; }
     QToolBar* conversionToolBar() const { return conversionBar_; }
+    QMenu* fileMenu() const { return fileMenu_; }
     QMenu* formulaMenu() const { return formulaMenu_; }
     QMenu* conversionMenu() const { return conversionMenu_; }
     // The action behind a menu item or tool button, by its object name ("umformen").

@@ -1,0 +1,24 @@
+#include "app/calc_window_entry.h"
+
+#include "app/texts.h"
+#include "app/tmainform.h"
+#include "calcwindow/widgets/calc_environment.h"
+#include "calcwindow/widgets/teditform.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace quillmar::app {
+
+void addCalcWindowEntry(Tmainform& mainForm, CalcEnvironment& calcWindows)
+{
+    calcWindows.setMainWindow(&mainForm);
+    auto* open = new QAction(texts::q(texts::kItemCalcWindow), &mainForm);
+    open->setObjectName(QStringLiteral("newCalcWindow"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QObject::connect(open, &QAction::triggered, &mainForm,
+                     [&mainForm, &calcWindows] { calcWindows.createWindow(&mainForm)->show(); });
+    mainForm.fileMenu()->insertAction(mainForm.action(QStringLiteral("print")), open);
+}
+
+} // namespace quillmar::app
