@@ -5,6 +5,7 @@
 // owns the calculation windows that belong to the application (program output),
 // and closes those still open when the run ends.
 #include "engine/fktliste.h"
+#include "engine/widgets/tzahlenform.h"
 #include "support/messages.h"
 
 #include <QObject>
@@ -16,7 +17,6 @@
 
 namespace quillmar {
 
-class Tzahlenform;
 class TEditForm;
 class Thtmldlg;
 class TProjektformeldlg;
