@@ -41,6 +41,22 @@ std::vector<std::string> linesOf(const QPlainTextEdit* field)
     return lines;
 }
 
+// The text field works with line feeds; the page is written with CR LF.
+QString withLineFeeds(const QString& text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(QChar('\r'), QChar('\n'));
+    return out;
+}
+
+std::string withCrLf(const QString& text)
+{
+    QString out = withLineFeeds(text);
+    out.replace(QChar('\n'), QStringLiteral("\r\n"));
+    return toStdString(out);
+}
+
 } // namespace
 
 Thtmldlg::Thtmldlg(Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages)
@@ -193,7 +209,7 @@ bool Thtmldlg::openHtmlFile(const QString& path)
     currentFile_ = path;
     currentUtf8_ = document->utf8;
     aktuelleDatei->setText(path);
-    htmlText->setPlainText(toQString(document->text));
+    htmlText->setPlainText(withLineFeeds(toQString(document->text)));
     return true;
 }
 
@@ -204,7 +220,7 @@ bool Thtmldlg::saveHtmlFile()
         return false;
     }
     const std::string error =
-        calc::writeHtmlFile(toStdString(currentFile_).c_str(), {toStdString(htmlText->toPlainText()), currentUtf8_});
+        calc::writeHtmlFile(toStdString(currentFile_).c_str(), {withCrLf(htmlText->toPlainText()), currentUtf8_});
     if (!error.empty()) {
         messages_.show(error);
         return false;
@@ -260,7 +276,7 @@ bool Thtmldlg::insertData()
         }
     }
     const QString before = htmlText->toPlainText();
-    htmlText->setPlainText(toQString(*inserted));
+    htmlText->setPlainText(withLineFeeds(toQString(*inserted)));
     if (!saveHtmlFile()) {
         htmlText->setPlainText(before);
         return false;
