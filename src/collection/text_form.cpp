@@ -45,15 +45,6 @@ std::vector<std::string_view> words(std::string_view s)
     return out;
 }
 
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 bool validFieldName(std::string_view name)
 {
     if (name.empty() || name.front() == '#' || name.front() == '%' || name.front() == '+')
@@ -74,7 +65,7 @@ bool splitFieldLine(std::string_view line, std::string_view& name, std::string_v
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos)
         return false;
-    name = trim(line.substr(0, colon));
+    name = text::trimBlanks(line.substr(0, colon));
     value = line.substr(colon + 1);
     if (!value.empty() && value.front() == ' ')
         value.remove_prefix(1);
@@ -147,7 +138,7 @@ private:
         if (word == "%tabelle") {
             checkTableHasFields();
             if (w.size() != 2 || !validTableName(w[1])) {
-                fail(texts::fillIn(texts::kBadTableName, {w.size() > 1 ? trim(line.substr(8)) : ""}));
+                fail(texts::fillIn(texts::kBadTableName, {w.size() > 1 ? text::trimBlanks(line.substr(8)) : ""}));
                 return;
             }
             result_.tables.emplace_back(std::string(w[1]), std::vector<FieldDef>{});
@@ -168,7 +159,7 @@ private:
                 fail(std::string(texts::kFieldAfterRecords));
                 return;
             }
-            const std::string names(trim(line.substr(word.size())));
+            const std::string names(text::trimBlanks(line.substr(word.size())));
             const std::string err = t->setIndexFieldNames(names);
             if (!err.empty())
                 fail(texts::fillIn(texts::kBadIndex, {names}));
@@ -307,12 +298,12 @@ private:
             return Value{Text(p.text)};
         }
         case FieldType::Integer:
-            if (const auto i = parseInteger(trim(p.text)))
+            if (const auto i = parseInteger(text::trimBlanks(p.text)))
                 return Value{*i};
             fail(texts::fillIn(texts::kNotAnInteger, {p.text, def.name}), p.line);
             return Value{};
         case FieldType::Float:
-            if (const auto d = parseDecimal(trim(p.text)))
+            if (const auto d = parseDecimal(text::trimBlanks(p.text)))
                 return Value{*d};
             fail(texts::fillIn(texts::kNotANumber, {p.text, def.name}), p.line);
             return Value{};

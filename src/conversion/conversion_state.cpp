@@ -8,6 +8,7 @@
 #include "engine/number_format.h"
 #include "engine/number_parse.h"
 #include "support/file_io.h"
+#include "support/text.h"
 
 #include <cmath>
 #include <system_error>
@@ -16,19 +17,6 @@ namespace quillmar::conversion {
 
 namespace fs = std::filesystem;
 using collection::texts::fillIn;
-
-namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-} // namespace
 
 ConversionState::ConversionState() : list_(collection::makeQuantityList()), unitTable_(collection::makeUnitTable({}))
 {
@@ -104,7 +92,7 @@ std::string ConversionState::factor(Real& k) const
 Conversion ConversionState::convert(std::string_view valueText, std::string_view pattern)
 {
     Conversion c;
-    const std::string_view text = trimmed(valueText);
+    const std::string_view text = text::trimBlanks(valueText);
     const auto x = parseNumber(text);
     if (!x) {
         c.error = fillIn(texts::kValueNotANumber, {text});
@@ -134,7 +122,7 @@ void ConversionState::followListCursor()
     collection::Table loaded;
     if (!list_.isEmpty() && list_.recNo() > 0 && list_.fieldCount() >= 3) {
         const std::string datei = list_.asText(std::size_t{1});
-        if (!trimmed(datei).empty()) {
+        if (!text::trimBlanks(datei).empty()) {
             const fs::path file = collection::unitTableFile(prefix_, datei);
             if (collection::loadTable(file, loaded).empty() && loaded.fieldCount() >= 3) {
                 unitTable_ = std::move(loaded);
@@ -152,8 +140,8 @@ void ConversionState::followListCursor()
 std::string ConversionState::createUnitTable(std::string_view quantityName, std::string_view fileName,
                                              std::string_view variable)
 {
-    const std::string_view name = trimmed(quantityName);
-    const std::string_view file = trimmed(fileName);
+    const std::string_view name = text::trimBlanks(quantityName);
+    const std::string_view file = text::trimBlanks(fileName);
     if (name.empty())
         return std::string(texts::kNoQuantityName);
     if (file.empty())
@@ -177,7 +165,7 @@ std::string ConversionState::createUnitTable(std::string_view quantityName, std:
     if (error.empty())
         error = list_.setText("Groesse", name);
     if (error.empty())
-        error = list_.setText("Variable", trimmed(variable));
+        error = list_.setText("Variable", text::trimBlanks(variable));
     if (error.empty())
         error = collection::saveTable(quantityListFile(prefix_), list_);
     if (!error.empty()) {

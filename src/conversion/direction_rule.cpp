@@ -1,36 +1,17 @@
 #include "conversion/direction_rule.h"
 
+#include "collection/texts.h"
 #include "conversion/factor_texts.h"
+#include "support/text.h"
 
 #include <charconv>
 #include <cmath>
 
 namespace quillmar::conversion {
 
-namespace {
-
-std::string fillIn(std::string_view pattern, std::string_view arg)
-{
-    std::string out(pattern);
-    if (const auto at = out.find("%1"); at != std::string::npos)
-        out.replace(at, 2, arg);
-    return out;
-}
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-} // namespace
-
 std::optional<Real> parseFactor(std::string_view text)
 {
-    text = trim(text);
+    text = text::trimBlanks(text);
     if (text.empty() || text.size() > 64)
         return std::nullopt;
     std::string s;
@@ -78,13 +59,13 @@ FactorResult conversionFactor(std::string_view first, std::string_view from, std
 {
     const auto d = parseFactor(first);
     if (!d || (*d != 1 && *d != -1))
-        return {0, fillIn(texts::kBadFirstFactor, trim(first))};
+        return {0, collection::texts::fillIn(texts::kBadFirstFactor, {text::trimBlanks(first)})};
     const auto a = parseFactor(from);
     if (!a)
-        return {0, fillIn(texts::kBadFactor, trim(from))};
+        return {0, collection::texts::fillIn(texts::kBadFactor, {text::trimBlanks(from)})};
     const auto b = parseFactor(to);
     if (!b)
-        return {0, fillIn(texts::kBadFactor, trim(to))};
+        return {0, collection::texts::fillIn(texts::kBadFactor, {text::trimBlanks(to)})};
     if (*a == 0 || *b == 0)
         return {0, std::string(texts::kZeroFactor)};
     // The base unit's own factor -1 counts as magnitude 1, which the absolute

@@ -6,6 +6,7 @@
 #include "engine/number_parse.h"
 #include "excel/commands.h"
 #include "excel/reference_letters.h"
+#include "support/text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,15 +26,6 @@ constexpr const char* kMacroInput = "eingabe";
 // Where the block goes (ConversionTarget).
 enum Target { NewWorkbook = 0, NewSheet = 1, CurrentSheet = 2, ReplaceValue = 3 };
 
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The spreadsheet computes with 15 significant digits; a factor text closer than
 // this to the factor is exact for it.
 constexpr Real kFactorTolerance = 5e-15L;
@@ -47,7 +39,7 @@ int unitPosition(int position)
 
 std::string cellNumberText(std::string_view text, bool excelXP)
 {
-    std::string out(trimmed(text));
+    std::string out(text::trimBlanks(text));
     if (excelXP)
         return out;
     out.erase(std::remove(out.begin(), out.end(), '.'), out.end());
@@ -78,7 +70,7 @@ std::string einfuegen2Click(ExcelLink& link, const conversion::ConversionState& 
     Real k = 0;
     if (std::string error = state.factor(k); !error.empty())
         return error;
-    const std::string_view value = trimmed(valueText);
+    const std::string_view value = text::trimBlanks(valueText);
     if (!parseNumber(value))
         return collection::texts::fillIn(ctexts::kValueNotANumber, {value});
 
@@ -141,7 +133,7 @@ TakenValue ubernehmenClick(ExcelLink& link, bool excelXP)
     if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
         text.resize(text.size() - 2);
     TakenValue taken;
-    std::string number(trimmed(text));
+    std::string number(text::trimBlanks(text));
     if (!excelXP) {
         // The older versions show 1,234.5; the field reads 1234,5.
         number.erase(std::remove(number.begin(), number.end(), ','), number.end());

@@ -18,6 +18,9 @@ std::string left(std::string_view utf8, std::size_t maxChars);
 std::string upperAscii(std::string_view s);
 std::string lowerAscii(std::string_view s);
 
+// The text without its leading and trailing blanks and tabs.
+std::string_view trimBlanks(std::string_view s);
+
 // Comparison without regard to the case of a-z / A-Z.
 bool equalsNoCase(std::string_view a, std::string_view b);
 
