@@ -146,6 +146,9 @@ void TEditForm::createToolBar()
         if (QWidget* button = toolBar_->widgetForAction(a); button && !a->icon().isNull())
             static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
+    // The save-as button is the one without a hint.
+    if (QWidget* saveAs = toolBar_->widgetForAction(action("speichernUnter")))
+        saveAs->setToolTip(QString());
     if (QWidget* rechne = toolBar_->widgetForAction(action("programmStarten")))
         rechne->setStyleSheet(QStringLiteral("QToolButton { color: red; font-weight: bold; }"
                                              "QToolButton:disabled { color: gray; }"));

@@ -108,8 +108,21 @@ void TEditForm::setWindowState(int state)
 
 void TEditForm::setWidth(int width) { resize(std::max(width, 1), height()); }
 void TEditForm::setHeight(int height) { resize(width(), std::max(height, 1)); }
-void TEditForm::setTop(int top) { move(x(), top); }
-void TEditForm::setLeft(int left) { move(left, y()); }
+// The bounds are those of the window's inside, as placement() reads them, so a
+// window opened from a file stands exactly where the saved one stood.
+void TEditForm::setTop(int top)
+{
+    QRect g = geometry();
+    g.moveTop(top);
+    setGeometry(g);
+}
+
+void TEditForm::setLeft(int left)
+{
+    QRect g = geometry();
+    g.moveLeft(left);
+    setGeometry(g);
+}
 
 void TEditForm::setFileName(const QString& path)
 {

@@ -140,6 +140,7 @@ TEST_F(CalcWindow, SavedWindowOpensAsItWasInAnotherWindow)
     EXPECT_EQ(other.Memo1->font().pointSize(), 14);
     EXPECT_EQ(other.Memo1->font().family(), "DejaVu Sans");
     EXPECT_EQ(other.size(), w.size());
+    EXPECT_EQ(other.geometry().topLeft(), w.geometry().topLeft());
     EXPECT_EQ(other.fileName(), path);
     EXPECT_EQ(other.windowTitle(), "kreis.REF");
     EXPECT_EQ(other.Memo1->textCursor().position(), 0);
