@@ -96,7 +96,7 @@ TEST(Rechne, RunsThroughTheProgram)
 TEST(Rechne, RunsProgramFilesOfEveryForm)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "quillmar_rechne_programm";
+    const fs::path folder = fs::temp_directory_path() / ("quillmar_rechne_programm_" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::string program = "; Kreisfl\xE4" "che\r\nr=2\r\nA=3,14159*r^2\r\nAusgabe(A)\r\nAusgabe(A*2)\r\nA*2=\r\n";

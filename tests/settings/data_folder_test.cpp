@@ -4,13 +4,15 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 using namespace quillmar::settings;
 namespace fs = std::filesystem;
 
 TEST(DataFolder, ProgramFolderUnlessTheCommandLineNamesAnother)
 {
     const fs::path program = fs::temp_directory_path();
-    const fs::path other = fs::temp_directory_path() / "quillmar_data_folder_test";
+    const fs::path other = fs::temp_directory_path() / ("quillmar_data_folder_test_" + std::to_string(getpid()));
     fs::create_directories(other);
 
     EXPECT_EQ(chooseDataFolder({}, program).prefix, program.lexically_normal());

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 using namespace quillmar;
 
 TEST(Text, Cp1252RoundTripAndFallbackToUtf8)
@@ -40,7 +42,7 @@ TEST(Text, SplitLinesAcceptsEveryLineEnd)
 TEST(FileIo, AtomicWriteReplacesAndResolvesNamesWithoutCase)
 {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "quillmar_fileio_test";
+    const fs::path dir = fs::temp_directory_path() / ("quillmar_fileio_test_" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     EXPECT_EQ(fileio::writeAtomically(dir / "GROESSEN.cds", "eins"), "");

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace quillmar::excel::widgets {
 namespace {
 
@@ -189,7 +191,7 @@ TEST_F(WindowFixture, RestoreBringsTheWindowToTheFront)
 
 TEST_F(WindowFixture, SaveAsWritesTheShownWorkbook)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "quillmar-sheet-window";
+    const auto folder = std::filesystem::temp_directory_path() / ("quillmar-sheet-window-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     exec("[FORMULA(\"=WURZEL(2)\",\"Z1S1\")]");
@@ -204,7 +206,7 @@ TEST_F(WindowFixture, SaveAsWritesTheShownWorkbook)
 TEST(BuiltinSpreadsheetHost, SavesEverythingWhenTheProgramEnds)
 {
     QStandardPaths::setTestModeEnabled(true);
-    const auto folder = std::filesystem::temp_directory_path() / "quillmar-host-save";
+    const auto folder = std::filesystem::temp_directory_path() / ("quillmar-host-save-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     RecordingMessages messages;
     {
