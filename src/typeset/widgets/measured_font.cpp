@@ -80,8 +80,13 @@ bool MeasuredFont::glyphs(std::string_view utf8, QList<quint32>& indexes, QList<
         return false;
     if (glyphCache_.empty())
         glyphCache_.resize(kCachedChars);
-    indexes.clear();
-    positions.clear();
+    // At most one glyph per byte: the lists are sized once and cut to the
+    // glyphs found.
+    indexes.resize(static_cast<qsizetype>(utf8.size()));
+    positions.resize(static_cast<qsizetype>(utf8.size()));
+    quint32* index = indexes.data();
+    QPointF* position = positions.data();
+    qsizetype count = 0;
     qreal x = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -123,10 +128,13 @@ bool MeasuredFont::glyphs(std::string_view utf8, QList<quint32>& indexes, QList<
         }
         if (glyph.index == 0)
             return false;
-        indexes.append(glyph.index);
-        positions.append(QPointF(x, 0));
+        index[count] = glyph.index;
+        position[count] = QPointF(x, 0);
+        ++count;
         x += glyph.advance;
     }
+    indexes.resize(count);
+    positions.resize(count);
     width = x;
     return true;
 }

@@ -23,29 +23,94 @@ int pointSizeOf(const QFont& font)
 
 constexpr std::string_view kRadicalSign = "\u221A";
 
+// The pen for lines and outlines: one pixel, whatever the painter's scale. Kept
+// for the thread, so that a painter given the same pen again is left alone.
+const QPen& linePen(const QColor& color)
+{
+    thread_local QPen pen = [] {
+        QPen p(Qt::black);
+        p.setWidth(1);
+        p.setCosmetic(true);
+        return p;
+    }();
+    if (pen.color() != color)
+        pen.setColor(color);
+    return pen;
+}
+
+// The base font's family as the layout names it, converted once for the thread.
+const std::string& familyName(const QString& family)
+{
+    thread_local QString lastFamily;
+    thread_local std::string lastName;
+    if (family != lastFamily || lastName.empty()) {
+        lastFamily = family;
+        lastName = family.toStdString();
+    }
+    return lastName;
+}
+
 } // namespace
+
+struct QtDrawingSurface::Buffers {
+    // Glyphs waiting to be drawn, by font, at their final positions.
+    struct Pending {
+        MeasuredFont* font = nullptr;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPositions;
+    std::vector<Pending> pending; // the first pendingCount are in use
+    std::size_t pendingCount = 0;
+    QList<QLine> lines;
+    QList<QLine> slanted;
+    bool inUse = false;
+
+    void clear()
+    {
+        for (std::size_t i = 0; i < pendingCount; ++i) {
+            pending[i].glyphs.clear();
+            pending[i].positions.clear();
+        }
+        pendingCount = 0;
+        lines.clear();
+        slanted.clear();
+    }
+};
 
 QtDrawingSurface::QtDrawingSurface(QPainter* painter, const QFont& base, const QColor& color)
     : painter_(painter)
     , base_(base)
-    , name_(base.family().toStdString())
     , family_(base.family())
     , size_(pointSizeOf(base))
     , dpi_(MeasuredFont::dpiOf(painter ? painter->device() : nullptr))
     , color_(color)
 {
+    name_ = familyName(family_);
+    baseName_ = name_;
+    thread_local Buffers shared;
+    if (!shared.inUse) {
+        buffers_ = &shared;
+    } else {
+        ownBuffers_ = std::make_unique<Buffers>();
+        buffers_ = ownBuffers_.get();
+    }
+    buffers_->inUse = true;
     if (painter_) {
-        QPen pen(color);
-        pen.setWidth(1);
-        pen.setCosmetic(true);
-        painter_->setPen(pen);
-        painter_->setBrush(Qt::NoBrush);
+        const QPen& pen = linePen(color);
+        if (painter_->pen() != pen)
+            painter_->setPen(pen);
+        if (painter_->brush().style() != Qt::NoBrush)
+            painter_->setBrush(Qt::NoBrush);
     }
 }
 
 QtDrawingSurface::~QtDrawingSurface()
 {
     flush();
+    buffers_->clear();
+    buffers_->inUse = false;
 }
 
 void QtDrawingSurface::setFontName(const std::string& name)
@@ -53,7 +118,17 @@ void QtDrawingSurface::setFontName(const std::string& name)
     if (name == name_)
         return;
     name_ = name;
-    family_ = isSymbolFontName(name) ? QString::fromLatin1(kSymbolFontFamily) : QString::fromStdString(name);
+    symbol_ = isSymbolFontName(name);
+    otherFamily_ = false;
+    if (symbol_) {
+        static const QString symbolFamily = QString::fromLatin1(kSymbolFontFamily);
+        family_ = symbolFamily;
+    } else if (name == baseName_) {
+        family_ = base_.family();
+    } else {
+        family_ = QString::fromStdString(name);
+        otherFamily_ = family_ != base_.family();
+    }
     font_ = nullptr;
 }
 
@@ -67,10 +142,22 @@ void QtDrawingSurface::setFontSize(int points)
 
 MeasuredFont& QtDrawingSurface::font()
 {
-    if (!font_) {
+    if (font_)
+        return *font_;
+    painterFontCurrent_ = false;
+    if (otherFamily_) {
         font_ = &MeasuredFont::get(base_, family_, size_, dpi_);
-        painterFontCurrent_ = false;
+        return *font_;
     }
+    for (int i = 0; i < usedCount_; ++i) {
+        if (used_[i].symbol == symbol_ && used_[i].size == size_) {
+            font_ = used_[i].font;
+            return *font_;
+        }
+    }
+    font_ = &MeasuredFont::get(base_, family_, size_, dpi_);
+    if (usedCount_ < kUsedFonts)
+        used_[usedCount_++] = {symbol_, size_, font_};
     return *font_;
 }
 
@@ -82,7 +169,7 @@ int QtDrawingSurface::prepare(std::string_view utf8)
     runFont_ = &current;
     runText_.assign(utf8);
     qreal width = 0;
-    runHasGlyphs_ = current.glyphs(utf8, runGlyphs_, runPositions_, width);
+    runHasGlyphs_ = current.glyphs(utf8, buffers_->runGlyphs, buffers_->runPositions, width);
     // Qt's own text layout is needed only for characters the font lacks.
     runString_ = runHasGlyphs_ ? QString() : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     runWidth_ = runHasGlyphs_ ? qRound(width) : current.fallbackWidth(runString_);
@@ -118,17 +205,25 @@ void QtDrawingSurface::drawText(int x, int y, std::string_view utf8)
 void QtDrawingSurface::drawRun(QPointF baselineOrigin)
 {
     if (runHasGlyphs_) {
-        auto batch = std::find_if(pending_.begin(), pending_.end(),
-                                  [&](const Pending& p) { return p.font == runFont_; });
-        if (batch == pending_.end()) {
-            pending_.push_back({runFont_, {}, {}});
-            batch = pending_.end() - 1;
-            batch->glyphs.reserve(64);
-            batch->positions.reserve(64);
+        Buffers& b = *buffers_;
+        std::size_t i = 0;
+        while (i < b.pendingCount && b.pending[i].font != runFont_)
+            ++i;
+        if (i == b.pendingCount) {
+            if (i == b.pending.size())
+                b.pending.emplace_back();
+            b.pending[i].font = runFont_;
+            ++b.pendingCount;
         }
-        batch->glyphs.append(runGlyphs_);
-        for (const QPointF& p : runPositions_)
-            batch->positions.append(p + baselineOrigin);
+        Buffers::Pending& batch = b.pending[i];
+        batch.glyphs.append(b.runGlyphs);
+        const qsizetype start = batch.positions.size();
+        const qsizetype count = b.runPositions.size();
+        batch.positions.resize(start + count);
+        QPointF* to = batch.positions.data() + start;
+        const QPointF* from = b.runPositions.constData();
+        for (qsizetype k = 0; k < count; ++k)
+            to[k] = from[k] + baselineOrigin;
         return;
     }
     // A character the font lacks: Qt's text layout finds a font that has it.
@@ -143,7 +238,9 @@ void QtDrawingSurface::flush()
 {
     if (!painter_ || !painter_->isActive())
         return;
-    for (Pending& batch : pending_) {
+    Buffers& b = *buffers_;
+    for (std::size_t i = 0; i < b.pendingCount; ++i) {
+        Buffers::Pending& batch = b.pending[i];
         if (batch.glyphs.isEmpty())
             continue;
         QGlyphRun run;
@@ -152,22 +249,26 @@ void QtDrawingSurface::flush()
         run.setPositions(batch.positions);
         painter_->drawGlyphRun(QPointF(0, 0), run);
     }
-    pending_.clear();
+    for (std::size_t i = 0; i < b.pendingCount; ++i) {
+        b.pending[i].glyphs.clear();
+        b.pending[i].positions.clear();
+    }
+    b.pendingCount = 0;
     // Bars and root lines run straight across or down: filled as rectangles,
     // from the start pixel up to the end point (which, as with any line drawn
     // from one point to another, is the next line's start and not drawn twice).
-    QList<QLine> slanted;
-    for (const QLine& l : std::as_const(pendingLines_)) {
+    for (const QLine& l : std::as_const(b.lines)) {
         if (l.y1() == l.y2() && l.x1() != l.x2())
             painter_->fillRect(QRect(std::min(l.x1(), l.x2()), l.y1(), std::abs(l.dx()), 1), color_);
         else if (l.x1() == l.x2() && l.y1() != l.y2())
             painter_->fillRect(QRect(l.x1(), std::min(l.y1(), l.y2()), 1, std::abs(l.dy())), color_);
         else
-            slanted.append(l);
+            b.slanted.append(l);
     }
-    if (!slanted.isEmpty())
-        painter_->drawLines(slanted);
-    pendingLines_.clear();
+    if (!b.slanted.isEmpty())
+        painter_->drawLines(b.slanted);
+    b.lines.clear();
+    b.slanted.clear();
 }
 
 // The classic symbol font's radical sign fills its text cell from the top, where
@@ -188,8 +289,8 @@ void QtDrawingSurface::drawRadical(int x, int top, int baseline)
     if (runHasGlyphs_) {
         QGlyphRun run;
         run.setRawFont(runFont_->rawFont());
-        run.setGlyphIndexes(runGlyphs_);
-        run.setPositions(runPositions_);
+        run.setGlyphIndexes(buffers_->runGlyphs);
+        run.setPositions(buffers_->runPositions);
         painter_->drawGlyphRun(origin, run);
     } else {
         painter_->drawText(origin, runString_);
@@ -207,7 +308,7 @@ void QtDrawingSurface::lineTo(int x, int y)
 {
     const QPoint to(x, y);
     if (painter_)
-        pendingLines_.append(QLine(penPos_, to));
+        buffers_->lines.append(QLine(penPos_, to));
     penPos_ = to;
 }
 

@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,7 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
 
 private:
+    struct Buffers;
     MeasuredFont& font();
     // Shapes a run once for drawing and measuring; gives its width.
     int prepare(std::string_view utf8);
@@ -60,7 +62,10 @@ private:
     QPainter* painter_;
     QFont base_;
     std::string name_;
+    std::string baseName_;
     QString family_;
+    bool symbol_ = false;      // family_ is the symbol font's
+    bool otherFamily_ = false; // family_ is neither the base font's nor the symbol font's
     int size_;
     int dpi_;
     QColor color_;
@@ -68,23 +73,29 @@ private:
     bool painterFontCurrent_ = false;
     QPoint penPos_;
 
+    // The fonts this surface has used, by symbol font or not and size: a formula
+    // switches between two or three of them after every command.
+    struct UsedFont {
+        bool symbol;
+        int size;
+        MeasuredFont* font;
+    };
+    static constexpr int kUsedFonts = 6;
+    UsedFont used_[kUsedFonts] = {};
+    int usedCount_ = 0;
+
     // The run last prepared.
     std::string runText_;
     MeasuredFont* runFont_ = nullptr;
     QString runString_;
     bool runHasGlyphs_ = false;
-    QList<quint32> runGlyphs_;
-    QList<QPointF> runPositions_;
     int runWidth_ = 0;
 
-    // Glyphs waiting to be drawn, by font, at their final positions.
-    struct Pending {
-        MeasuredFont* font;
-        QList<quint32> glyphs;
-        QList<QPointF> positions;
-    };
-    std::vector<Pending> pending_;
-    QList<QLine> pendingLines_;
+    // The lists of the last run and of what waits to be drawn; kept for the
+    // thread from one surface to the next, so painting a formula allocates
+    // nothing once a few have been painted.
+    Buffers* buffers_;
+    std::unique_ptr<Buffers> ownBuffers_; // when another surface has the thread's
 };
 
 } // namespace quillmar::typeset
