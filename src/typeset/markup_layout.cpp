@@ -86,6 +86,7 @@ public:
         , h_(static_cast<unsigned short>(surface.textHeight("K") + 2))
         , w_(static_cast<unsigned short>(surface.textWidth("K")))
         , y0_(y0)
+        , symbol_(isSymbolFontName(baseName_))
     {
     }
 
@@ -96,7 +97,13 @@ private:
     // The line's top: y0, moved down while a denominator makes room (see 'f').
     int line() const { return y0_ + shift_; }
     int top(int level) const { return line() - (level * h_) / 2; }
-    bool symbolFont() const { return isSymbolFontName(surface_.fontName()); }
+    bool symbolFont() const { return symbol_; }
+    // Font changes go through here, so the layout knows when the symbol font is on.
+    void setFontName(const std::string& name)
+    {
+        surface_.setFontName(name);
+        symbol_ = isSymbolFontName(name);
+    }
     int drawRun(int x, int y, std::string_view run);
     int drawSymbol(int x, int y, char32_t code);
     int drawCommand(char letter, const ArgumentList& args, int level, int pen);
@@ -114,12 +121,14 @@ private:
     // an index in the numerator.
     int lowest_ = INT_MIN;
     int shift_ = 0;
+    bool symbol_;
+    const std::string symbolName_{kSymbolFontName};
 };
 
 void Layout::resetFont()
 {
     if (surface_.fontName() != baseName_)
-        surface_.setFontName(baseName_);
+        setFontName(baseName_);
     if (surface_.fontSize() != baseSize_)
         surface_.setFontSize(baseSize_);
 }
@@ -143,12 +152,12 @@ int Layout::drawRun(int x, int y, std::string_view run)
 
 int Layout::drawSymbol(int x, int y, char32_t code)
 {
-    surface_.setFontName(std::string(kSymbolFontName));
+    setFontName(symbolName_);
     const std::string glyph = symbolCharText(code);
     highest_ = std::min(highest_, y);
     surface_.drawText(x, y, glyph);
     const int width = surface_.textWidth(glyph);
-    surface_.setFontName(baseName_);
+    setFontName(baseName_);
     return width;
 }
 
@@ -264,7 +273,7 @@ int Layout::drawCommand(char letter, const ArgumentList& args, int level, int pe
         return end;
     }
     case 'c':
-        surface_.setFontName(std::string(kSymbolFontName));
+        setFontName(symbolName_);
         return draw(args.first, level, pen);
     case 'v':
         drawSymbol(pen, top(level) - (4 * h_) / 6, kSymbolArrowRight);

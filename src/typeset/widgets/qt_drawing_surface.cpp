@@ -278,8 +278,12 @@ void QtDrawingSurface::drawRadical(int x, int top, int baseline)
 {
     const QRectF& ink = runFont_->radicalInk();
     const qreal foot = baseline + ink.bottom();
-    painter_->save();
-    painter_->setFont(runFont_->font());
+    // Glyphs need only the transformation set back; Qt's text layout also the font.
+    const QTransform before = painter_->worldTransform();
+    if (!runHasGlyphs_) {
+        painter_->save();
+        painter_->setFont(runFont_->font());
+    }
     QPointF origin(x, baseline);
     if (ink.height() > 0 && foot > top) {
         painter_->translate(x, foot);
@@ -292,9 +296,10 @@ void QtDrawingSurface::drawRadical(int x, int top, int baseline)
         run.setGlyphIndexes(buffers_->runGlyphs);
         run.setPositions(buffers_->runPositions);
         painter_->drawGlyphRun(origin, run);
-    } else {
-        painter_->drawText(origin, runString_);
+        painter_->setWorldTransform(before);
+        return;
     }
+    painter_->drawText(origin, runString_);
     painter_->restore();
     painterFontCurrent_ = false;
 }

@@ -1,3 +1,4 @@
+#include "typeset/markup_layout.h"
 #include "typeset/widgets/qt_drawing_surface.h"
 #include "typeset/widgets/ttxtshape.h"
 
@@ -9,6 +10,9 @@
 #include <QRect>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace quillmar::typeset {
 namespace {
@@ -159,6 +163,46 @@ TEST(QtDrawingSurface, SymbolFontIsDrawnWithAFontThatHasGreekLetters)
     surface.flush();
     painter.end();
     EXPECT_FALSE(paintedBox(image).isNull());
+}
+
+// Formulas with fractions, roots, indices and symbols, each drawn by a surface of its own.
+QImage drawFormula(const std::string& markup)
+{
+    QImage image(300, 80, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDrawingSurface surface(&painter, arial(), Qt::black);
+    drawMarkup(surface, markup, 10, 40);
+    return image;
+}
+
+TEST(QtDrawingSurface, DrawsTheSameWhateverWasDrawnBeforeOrAtTheSameTime)
+{
+    const std::string formulas[] = {
+        "\\f(5\\mx;x\\u(2))",
+        "T=2\\c(p)\\r(\\f(l;g))",
+        "U\\d(max)/\\r(2)+\\S\\I\\v(F)",
+        "\\w(\\f(a;b))\\h(2)\\t(1)",
+    };
+    std::vector<QImage> alone;
+    for (const std::string& markup : formulas)
+        alone.push_back(drawFormula(markup));
+
+    // Again, in reverse order, and each while another surface is half-way through
+    // a formula of its own on a second painter.
+    for (int i = 3; i >= 0; --i) {
+        QImage other(300, 80, QImage::Format_ARGB32_Premultiplied);
+        other.fill(Qt::white);
+        QPainter otherPainter(&other);
+        QtDrawingSurface outer(&otherPainter, arial(), Qt::black);
+        drawMarkup(outer, formulas[(i + 1) % 4], 10, 40);
+        EXPECT_EQ(drawFormula(formulas[i]), alone[i]) << formulas[i];
+        outer.flush();
+        otherPainter.end();
+        EXPECT_EQ(other, alone[(i + 1) % 4]) << formulas[(i + 1) % 4];
+    }
+    for (int i = 3; i >= 0; --i)
+        EXPECT_EQ(drawFormula(formulas[i]), alone[i]) << formulas[i];
 }
 
 } // namespace
