@@ -74,19 +74,21 @@ MeasuredFont::MeasuredFont(const QFont& font, int dpi)
     metrics_.emplace(sized);
 }
 
-bool MeasuredFont::glyphs(std::string_view utf8, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const
+bool MeasuredFont::glyphs(std::string_view utf8, std::vector<quint32>& indexes, std::vector<qreal>& xs, qsizetype& count,
+                          qreal& width) const
 {
     if (!raw_.isValid())
         return false;
     if (glyphCache_.empty())
         glyphCache_.resize(kCachedChars);
-    // At most one glyph per byte: the lists are sized once and cut to the
-    // glyphs found.
-    indexes.resize(static_cast<qsizetype>(utf8.size()));
-    positions.resize(static_cast<qsizetype>(utf8.size()));
+    // At most one glyph per byte.
+    if (indexes.size() < utf8.size()) {
+        indexes.resize(utf8.size());
+        xs.resize(utf8.size());
+    }
     quint32* index = indexes.data();
-    QPointF* position = positions.data();
-    qsizetype count = 0;
+    qreal* position = xs.data();
+    count = 0;
     qreal x = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -129,12 +131,10 @@ bool MeasuredFont::glyphs(std::string_view utf8, QList<quint32>& indexes, QList<
         if (glyph.index == 0)
             return false;
         index[count] = glyph.index;
-        position[count] = QPointF(x, 0);
+        position[count] = x;
         ++count;
         x += glyph.advance;
     }
-    indexes.resize(count);
-    positions.resize(count);
     width = x;
     return true;
 }

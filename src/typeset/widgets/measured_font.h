@@ -28,9 +28,11 @@ public:
     int ascent() const { return ascent_; }
     int cellHeight() const { return cellHeight_; }
 
-    // Glyphs and their x positions for a text; false when the font lacks a
-    // character (the caller then lets Qt pick a fallback font).
-    bool glyphs(std::string_view utf8, QList<quint32>& indexes, QList<QPointF>& positions, qreal& width) const;
+    // Glyphs and their x positions for a text, in the first count entries of
+    // the two lists (which only grow); false when the font lacks a character
+    // (the caller then lets Qt pick a fallback font).
+    bool glyphs(std::string_view utf8, std::vector<quint32>& indexes, std::vector<qreal>& xs, qsizetype& count,
+                qreal& width) const;
     const QRawFont& rawFont() const { return raw_; }
 
     // Width of a text drawn with Qt's own text layout (with font fallback).

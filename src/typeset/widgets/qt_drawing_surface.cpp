@@ -59,8 +59,9 @@ struct QtDrawingSurface::Buffers {
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
-    QList<quint32> runGlyphs;
-    QList<QPointF> runPositions;
+    std::vector<quint32> runGlyphs;
+    std::vector<qreal> runXs;
+    qsizetype runCount = 0;
     std::vector<Pending> pending; // the first pendingCount are in use
     std::size_t pendingCount = 0;
     QList<QLine> lines;
@@ -169,7 +170,7 @@ int QtDrawingSurface::prepare(std::string_view utf8)
     runFont_ = &current;
     runText_.assign(utf8);
     qreal width = 0;
-    runHasGlyphs_ = current.glyphs(utf8, buffers_->runGlyphs, buffers_->runPositions, width);
+    runHasGlyphs_ = current.glyphs(utf8, buffers_->runGlyphs, buffers_->runXs, buffers_->runCount, width);
     // Qt's own text layout is needed only for characters the font lacks.
     runString_ = runHasGlyphs_ ? QString() : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     runWidth_ = runHasGlyphs_ ? qRound(width) : current.fallbackWidth(runString_);
@@ -216,14 +217,16 @@ void QtDrawingSurface::drawRun(QPointF baselineOrigin)
             ++b.pendingCount;
         }
         Buffers::Pending& batch = b.pending[i];
-        batch.glyphs.append(b.runGlyphs);
-        const qsizetype start = batch.positions.size();
-        const qsizetype count = b.runPositions.size();
+        const qsizetype start = batch.glyphs.size();
+        const qsizetype count = b.runCount;
+        batch.glyphs.resize(start + count);
         batch.positions.resize(start + count);
-        QPointF* to = batch.positions.data() + start;
-        const QPointF* from = b.runPositions.constData();
-        for (qsizetype k = 0; k < count; ++k)
-            to[k] = from[k] + baselineOrigin;
+        quint32* glyph = batch.glyphs.data() + start;
+        QPointF* position = batch.positions.data() + start;
+        for (qsizetype k = 0; k < count; ++k) {
+            glyph[k] = b.runGlyphs[k];
+            position[k] = QPointF(b.runXs[k], 0) + baselineOrigin;
+        }
         return;
     }
     // A character the font lacks: Qt's text layout finds a font that has it.
@@ -293,8 +296,14 @@ void QtDrawingSurface::drawRadical(int x, int top, int baseline)
     if (runHasGlyphs_) {
         QGlyphRun run;
         run.setRawFont(runFont_->rawFont());
-        run.setGlyphIndexes(buffers_->runGlyphs);
-        run.setPositions(buffers_->runPositions);
+        const Buffers& b = *buffers_;
+        QList<quint32> glyphs(b.runGlyphs.begin(), b.runGlyphs.begin() + b.runCount);
+        QList<QPointF> positions;
+        positions.reserve(b.runCount);
+        for (qsizetype k = 0; k < b.runCount; ++k)
+            positions.append(QPointF(b.runXs[k], 0));
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
         painter_->drawGlyphRun(origin, run);
         painter_->setWorldTransform(before);
         return;
