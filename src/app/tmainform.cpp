@@ -302,6 +302,9 @@ void Tmainform::readSettingsFile()
         messages_.show(std::string(settings::texts::kFaulty));
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
+        // The version dialog stores its answer, so the question is not asked again at
+        // every start; the file is written once the window stands where it will stay.
+        versionAnswerToWrite_ = true;
         return;
     }
 }
@@ -349,6 +352,10 @@ void Tmainform::showAsRead()
         showMinimized();
     else
         show();
+    if (versionAnswerToWrite_) {
+        versionAnswerToWrite_ = false;
+        writeSettingsFile();
+    }
 }
 
 settings::WindowRecord Tmainform::currentWindowRecord() const

@@ -47,7 +47,8 @@ public:
     void createVersionDialog();
     // Reads quillmar.ini: window state, size and place, options, Excel version.
     void readSettingsFile();
-    // Shows the window in the state the settings file gave it.
+    // Shows the window in the state the settings file gave it. After the version
+    // question of a faulty or missing file, the answer is written to the file then.
     void showAsRead();
 
     // "&Einstellungen speichern": replaces quillmar.ini as a whole. False (after a
@@ -133,6 +134,7 @@ private:
     Messages& messages_;
     collection::TDatadlg& data_;
     settings::Options options_;
+    bool versionAnswerToWrite_ = false;
     excel::QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
     std::unique_ptr<excel::ExcelLink> link_;
 

@@ -3,6 +3,7 @@
 #include "app_fixture.h"
 
 #include "excel/reference_letters.h"
+#include "settings/settings_file.h"
 #include "support/file_io.h"
 
 #include <QAbstractButton>
@@ -74,6 +75,17 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
                   f.options().ConversionContent,
               0);
     EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini"));
+
+    // Once the window is up, the answer is stored: the next start reads a complete file
+    // and asks nothing.
+    f.showAsRead();
+    const auto written = settings::readSettings(fileio::readAll(folder / "quillmar.ini"));
+    EXPECT_EQ(written.outcome, settings::ReadOutcome::Complete);
+    messages.shown.clear();
+    Tmainform& again = makeForm();
+    again.readSettingsFile();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(again.options().ExcelXP);
 }
 
 TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
