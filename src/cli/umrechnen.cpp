@@ -26,9 +26,22 @@ struct UnitMatch {
     int unit;
 };
 
+// A name such as "Zoll (inch)" also answers to each of its two parts, "Zoll" and
+// "inch", as a user would write them.
+bool namesPart(std::string_view name, std::string_view text)
+{
+    if (text::equalsNoCase(name, text))
+        return true;
+    const auto open = name.find(" (");
+    if (open == std::string_view::npos || name.back() != ')')
+        return false;
+    return text::equalsNoCase(name.substr(0, open), text) ||
+           text::equalsNoCase(name.substr(open + 2, name.size() - open - 3), text);
+}
+
 bool names(const conversion::Unit& unit, const std::string& text)
 {
-    return unit.symbol == text || text::equalsNoCase(unit.name, text);
+    return unit.symbol == text || namesPart(unit.name, text);
 }
 
 std::vector<UnitMatch> matches(const std::vector<std::vector<conversion::Unit>>& tables, const std::string& text)

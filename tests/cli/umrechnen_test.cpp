@@ -83,9 +83,23 @@ TEST(Umrechnen, BundledTables)
 {
     const char* data = std::getenv("QUILLMAR_DATA_DIR");
     ASSERT_NE(data, nullptr);
-    const ToolRun run = umrechnen({"1", "in", "cm", "--daten", data, "--format", "0.00"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "1 in = 2,54 cm\n");
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    };
+    // Symbols, and either part of a name such as "Zoll (inch)".
+    const Case cases[] = {
+        {{"1", "in", "cm"}, "1 in = 2,54 cm\n"},
+        {{"1", "Zoll", "mm"}, "1 Zoll = 25,40 mm\n"},
+        {{"1", "inch", "Zentimeter"}, "1 inch = 2,54 Zentimeter\n"},
+    };
+    for (const auto& c : cases) {
+        auto args = c.args;
+        args.insert(args.end(), {"--daten", data, "--format", "0.00"});
+        const ToolRun run = umrechnen(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.out);
+    }
 }
 
 } // namespace
