@@ -8,6 +8,9 @@
 
 namespace quillmar::text {
 
+// Appends one code point to a UTF-8 text.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // Number of characters (code points) of a UTF-8 text.
 std::size_t length(std::string_view utf8);
 

@@ -39,25 +39,6 @@ constexpr std::array<char32_t, 96> kHigh = {
     0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0,      // F8-FF  ⎠ ⎤ ⎥ ⎦ ⎫ ⎬ ⎭
 };
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Length of the UTF-8 sequence that starts with b, or 0 when b cannot start one.
 std::size_t sequenceLength(unsigned char b)
 {
@@ -102,16 +83,16 @@ std::string symbolTextToUnicode(std::string_view utf8)
             valid = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
         if (!valid) {
             // A stray byte is taken as the symbol-font code point it spells.
-            appendUtf8(out, symbolToUnicode(b0));
+            text::appendUtf8(out, symbolToUnicode(b0));
             ++i;
             continue;
         }
         if (n == 1) {
-            appendUtf8(out, symbolToUnicode(b0));
+            text::appendUtf8(out, symbolToUnicode(b0));
         } else if (n == 2) {
             const char32_t cp = (static_cast<char32_t>(b0 & 0x1F) << 6)
                 | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
-            appendUtf8(out, symbolToUnicode(cp));
+            text::appendUtf8(out, symbolToUnicode(cp));
         } else {
             out.append(utf8.substr(i, n)); // beyond U+00FF: already Unicode
         }
@@ -123,7 +104,7 @@ std::string symbolTextToUnicode(std::string_view utf8)
 std::string symbolCharText(char32_t code)
 {
     std::string out;
-    appendUtf8(out, symbolToUnicode(code));
+    text::appendUtf8(out, symbolToUnicode(code));
     return out;
 }
 
