@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -21,7 +23,8 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path()
-                 / ("quillmar_calc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 / ("quillmar_calc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                    std::to_string(getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }

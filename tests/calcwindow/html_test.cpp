@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace quillmar::calc;
@@ -58,7 +60,7 @@ TEST(HtmlPage, FileNamesAndEncodingRoundTrip)
     EXPECT_EQ(htmlFileName("/d", "ausgabe"), fs::path("/d/ausgabe.htm"));
     EXPECT_EQ(htmlFileName("/d", "a.HTML"), fs::path("/d/a.HTML"));
 
-    const fs::path folder = fs::temp_directory_path() / "quillmar_calc_html";
+    const fs::path folder = fs::temp_directory_path() / ("quillmar_calc_html_" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     struct Case {
