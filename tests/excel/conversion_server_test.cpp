@@ -118,7 +118,7 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
     const auto file = folder.path / "Umrechnung.xlsx";
     ASSERT_EQ(server::saveXlsx(*book, file), "");
     const std::string command =
-        "\"" + recalc.string() + "\" \"" + file.string() + "\" \"" + (folder.path / "csv").string() + "\" > /dev/null";
+        "bash \"" + recalc.string() + "\" \"" + file.string() + "\" \"" + (folder.path / "csv").string() + "\" > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     for (std::size_t i = 0; i < std::size(cases); ++i) {

@@ -228,7 +228,7 @@ TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
     TempFolder folder("quillmar-libreoffice");
     const Workbook& book = *s.server.findWorkbook("Mappe2");
     ASSERT_EQ(saveXlsx(book, folder.path / "Mappe2.xlsx"), "");
-    const std::string command = "\"" + recalc.string() + "\" \"" + (folder.path / "Mappe2.xlsx").string() + "\" \"" +
+    const std::string command = "bash \"" + recalc.string() + "\" \"" + (folder.path / "Mappe2.xlsx").string() + "\" \"" +
                                 (folder.path / "csv").string() + "\" > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
