@@ -110,6 +110,21 @@ private:
 
     Table* table() { return result_.tables.empty() ? nullptr : &result_.tables.back(); }
 
+    // Reads "FELD: WERT" against the fields of table t: the field's position and the
+    // value, or nothing after the failure has been recorded.
+    std::optional<std::size_t> namedField(const Table& t, std::string_view line, std::string_view& value)
+    {
+        std::string_view name;
+        if (!splitFieldLine(line, name, value)) {
+            fail(std::string(texts::kBadLine));
+            return std::nullopt;
+        }
+        const auto f = t.fieldIndex(name);
+        if (!f)
+            fail(texts::fillIn(texts::kUnknownField, {t.name(), name}));
+        return f;
+    }
+
     void handle(const std::string& raw)
     {
         const std::string_view line = raw;
@@ -164,17 +179,10 @@ private:
             if (!err.empty())
                 fail(texts::fillIn(texts::kBadIndex, {names}));
         } else if (word == "%vorgabe") {
-            std::string_view name;
             std::string_view value;
-            if (!splitFieldLine(line.substr(word.size()), name, value)) {
-                fail(std::string(texts::kBadLine));
+            const auto f = namedField(*t, line.substr(word.size()), value);
+            if (!f)
                 return;
-            }
-            const auto f = t->fieldIndex(name);
-            if (!f) {
-                fail(texts::fillIn(texts::kUnknownField, {t->name(), name}));
-                return;
-            }
             presets_.resize(t->fieldCount());
             presets_[*f] = Pending{std::string(value), line_};
         } else {
@@ -234,17 +242,10 @@ private:
             fail(std::string(texts::kNoTable));
             return;
         }
-        std::string_view name;
         std::string_view value;
-        if (!splitFieldLine(line, name, value)) {
-            fail(std::string(texts::kBadLine));
+        const auto f = namedField(*t, line, value);
+        if (!f)
             return;
-        }
-        const auto f = t->fieldIndex(name);
-        if (!f) {
-            fail(texts::fillIn(texts::kUnknownField, {t->name(), name}));
-            return;
-        }
         if (!recordOpen_) {
             recordOpen_ = true;
             named_.assign(t->fieldCount(), std::nullopt);
