@@ -33,6 +33,22 @@ void writeBlockLines(std::vector<std::string>& out, const std::vector<std::strin
         out.push_back(escapeBlockLine(line));
 }
 
+// The entries of a window's file, in file order: every control with tag 0, once for
+// each kind it belongs to, in the kind order. Saving writes them and loading reads
+// them in this same order.
+std::vector<std::pair<StoredControl*, ControlKind>> storedEntries(StoredWindow& window)
+{
+    std::vector<std::pair<StoredControl*, ControlKind>> entries;
+    for (StoredControl* control : window.storedControls()) {
+        if (control->tag() != 0)
+            continue;
+        for (ControlKind kind : kKindOrder)
+            if (control->isKind(kind))
+                entries.emplace_back(control, kind);
+    }
+    return entries;
+}
+
 } // namespace
 
 std::string escapeBlockLine(const std::string& line) { return isEscapable(line) ? "\\" + line : line; }
@@ -91,42 +107,36 @@ void Tsaveloadlist::componentenspeichern(StoredWindow& window)
     const Placement p = window.placement();
     lines.push_back(std::to_string(p.state) + "#" + std::to_string(p.width) + "#" + std::to_string(p.height) + "#"
                     + std::to_string(p.top) + "#" + std::to_string(p.left) + "#");
-    for (StoredControl* control : window.storedControls()) {
-        if (control->tag() != 0)
-            continue;
-        for (ControlKind kind : kKindOrder) {
-            if (!control->isKind(kind))
-                continue;
-            switch (kind) {
-            case ControlKind::extendEdit:
-            case ControlKind::spinEdit:
-            case ControlKind::edit:
-                lines.push_back(control->text());
-                break;
-            case ControlKind::checkBox:
-            case ControlKind::radioButton:
-                lines.push_back(control->checked() ? "1" : "0");
-                break;
-            case ControlKind::radioGroup:
-                lines.push_back(std::to_string(control->itemIndex()));
-                break;
-            case ControlKind::memo:
-                lines.push_back(calctexts::kBlockBegin);
-                writeBlockLines(lines, control->lines());
-                lines.push_back(calctexts::kBlockEnd);
-                break;
-            case ControlKind::comboBox:
-                lines.push_back(calctexts::kBlockBegin);
-                lines.push_back(escapeBlockLine(control->text()));
-                writeBlockLines(lines, control->items());
-                lines.push_back(calctexts::kBlockEnd);
-                break;
-            case ControlKind::listBox:
-                lines.push_back(calctexts::kBlockBegin);
-                writeBlockLines(lines, control->items());
-                lines.push_back(calctexts::kBlockEnd);
-                break;
-            }
+    for (const auto& [control, kind] : storedEntries(window)) {
+        switch (kind) {
+        case ControlKind::extendEdit:
+        case ControlKind::spinEdit:
+        case ControlKind::edit:
+            lines.push_back(control->text());
+            break;
+        case ControlKind::checkBox:
+        case ControlKind::radioButton:
+            lines.push_back(control->checked() ? "1" : "0");
+            break;
+        case ControlKind::radioGroup:
+            lines.push_back(std::to_string(control->itemIndex()));
+            break;
+        case ControlKind::memo:
+            lines.push_back(calctexts::kBlockBegin);
+            writeBlockLines(lines, control->lines());
+            lines.push_back(calctexts::kBlockEnd);
+            break;
+        case ControlKind::comboBox:
+            lines.push_back(calctexts::kBlockBegin);
+            lines.push_back(escapeBlockLine(control->text()));
+            writeBlockLines(lines, control->items());
+            lines.push_back(calctexts::kBlockEnd);
+            break;
+        case ControlKind::listBox:
+            lines.push_back(calctexts::kBlockBegin);
+            writeBlockLines(lines, control->items());
+            lines.push_back(calctexts::kBlockEnd);
+            break;
         }
     }
 }
@@ -170,60 +180,54 @@ std::string Tsaveloadlist::componentenladen(StoredWindow& window, std::size_t& p
         window.setWindowState(state);
     }
 
-    for (StoredControl* control : window.storedControls()) {
-        if (control->tag() != 0)
-            continue;
-        for (ControlKind kind : kKindOrder) {
-            if (!control->isKind(kind))
-                continue;
-            switch (kind) {
-            case ControlKind::extendEdit:
-            case ControlKind::spinEdit:
-            case ControlKind::edit:
+    for (const auto& [control, kind] : storedEntries(window)) {
+        switch (kind) {
+        case ControlKind::extendEdit:
+        case ControlKind::spinEdit:
+        case ControlKind::edit:
+            if (!take(position, line, error))
+                return error;
+            control->setText(line);
+            break;
+        case ControlKind::checkBox:
+        case ControlKind::radioButton:
+        case ControlKind::radioGroup: {
+            int value = 0;
+            if (!take(position, line, error) || !readIntField(line, value, error))
+                return error;
+            if (kind == ControlKind::radioGroup)
+                control->setItemIndex(value);
+            else
+                control->setChecked(value != 0);
+            break;
+        }
+        case ControlKind::memo:
+        case ControlKind::comboBox:
+        case ControlKind::listBox: {
+            // A block is read only where one begins; otherwise the line is left
+            // for the next control.
+            if (position >= lines.size() || lines[position] != calctexts::kBlockBegin)
+                break;
+            ++position;
+            std::string boxText;
+            if (kind == ControlKind::comboBox) {
                 if (!take(position, line, error))
                     return error;
-                control->setText(line);
-                break;
-            case ControlKind::checkBox:
-            case ControlKind::radioButton:
-            case ControlKind::radioGroup: {
-                int value = 0;
-                if (!take(position, line, error) || !readIntField(line, value, error))
-                    return error;
-                if (kind == ControlKind::radioGroup)
-                    control->setItemIndex(value);
-                else
-                    control->setChecked(value != 0);
-                break;
+                boxText = unescapeBlockLine(line);
             }
-            case ControlKind::memo:
-            case ControlKind::comboBox:
-            case ControlKind::listBox: {
-                // A block is read only where one begins; otherwise the line is left
-                // for the next control.
-                if (position >= lines.size() || lines[position] != calctexts::kBlockBegin)
-                    break;
-                ++position;
-                std::string boxText;
-                if (kind == ControlKind::comboBox) {
-                    if (!take(position, line, error))
-                        return error;
-                    boxText = unescapeBlockLine(line);
-                }
-                std::vector<std::string> block;
-                const bool complete = readBlock(*this, position, block, error);
-                if (kind == ControlKind::memo) {
-                    control->setLines(block);
-                } else {
-                    control->setItems(block);
-                    if (kind == ControlKind::comboBox)
-                        control->setText(boxText);
-                }
-                if (!complete)
-                    return error;
-                break;
+            std::vector<std::string> block;
+            const bool complete = readBlock(*this, position, block, error);
+            if (kind == ControlKind::memo) {
+                control->setLines(block);
+            } else {
+                control->setItems(block);
+                if (kind == ControlKind::comboBox)
+                    control->setText(boxText);
             }
-            }
+            if (!complete)
+                return error;
+            break;
+        }
         }
     }
     return {};
