@@ -2,9 +2,9 @@
 //   OneOff:   parse/compile a line and evaluate it once;
 //   Repeated: evaluate an already compiled definition again and again.
 // The Quillmar numbers are 80-bit extended, muparser's are double.
-#include "engine/fktliste.h"
-#include "engine/tfunktion.h"
-#include "engine/zeileauswerten.h"
+#include "engine/definition_store.h"
+#include "engine/compiled_expression.h"
+#include "engine/evaluate_line.h"
 #include "support/messages.h"
 
 #include <benchmark/benchmark.h>
@@ -37,12 +37,12 @@ constexpr int kCount = static_cast<int>(std::size(kExpressions));
 
 struct QuillmarStore {
     quillmar::SilentMessages messages;
-    quillmar::fktliste store{messages};
+    quillmar::engine::DefinitionStore store{messages};
     QuillmarStore()
     {
         std::string line = "X=3";
         Real ignored = 0;
-        quillmar::zeileauswerten(store, line, ignored);
+        quillmar::engine::evaluateLine(store, line, ignored);
     }
 };
 
@@ -52,7 +52,7 @@ void OneOff_Quillmar(benchmark::State& state)
     QuillmarStore q;
     const std::string_view body = e.quillmar;
     for (auto _ : state) {
-        quillmar::tfunktion program(q.store);
+        quillmar::engine::CompiledExpression program(q.store);
         Real value = 0;
         if (!program.compile(body, {}, {}) || !program.run(0, value))
             state.SkipWithError("refused");
@@ -74,7 +74,7 @@ void OneOffLine_Quillmar(benchmark::State& state)
     for (auto _ : state) {
         line.assign(text);
         Real value = 0;
-        if (!quillmar::zeileauswerten(q.store, line, value))
+        if (!quillmar::engine::evaluateLine(q.store, line, value))
             state.SkipWithError("refused");
         benchmark::DoNotOptimize(value);
     }
@@ -104,11 +104,11 @@ void Repeated_Quillmar(benchmark::State& state)
     // The expression as a function of X, compiled once.
     std::string line = std::string("P(X)=") + e.quillmar;
     Real ignored = 0;
-    if (!quillmar::zeileauswerten(q.store, line, ignored)) {
+    if (!quillmar::engine::evaluateLine(q.store, line, ignored)) {
         state.SkipWithError("refused");
         return;
     }
-    quillmar::tfunktion* program = q.store.find("P")->program();
+    quillmar::engine::CompiledExpression* program = q.store.find("P")->program();
     Real x = 3;
     for (auto _ : state) {
         Real value = 0;

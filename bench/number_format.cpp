@@ -71,7 +71,7 @@ void Pattern_formatNumber(benchmark::State& state)
     const Pattern& p = kPatterns[state.range(0)];
     for (auto _ : state)
         for (Real v : values())
-            benchmark::DoNotOptimize(quillmar::formatNumber(p.pattern, v));
+            benchmark::DoNotOptimize(quillmar::engine::formatNumber(p.pattern, v));
     label(state, p);
 }
 

@@ -9,7 +9,7 @@
 #include "calcwindow/widgets/calc_environment.h"
 #include "collection/tdatadlg.h"
 #include "conversion/widgets/tformumrech1dlg.h"
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 #include "excel/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
@@ -48,7 +48,7 @@ int runGui(int argc, char** argv)
     // 2. The data module (the main window opens its tables), and the definition store
     //    that every window computes with.
     collection::TDatadlg Datadlg;
-    fktliste store(messages);
+    engine::DefinitionStore store(messages);
     CalcEnvironment calcWindows(store, messages, data.prefix);
 
     // The spreadsheet the link talks to; it outlives the main window, which closes

@@ -4,7 +4,7 @@
 #include "app/toptionendlg.h"
 #include "app/tversiondlg.h"
 #include "collection/tdatadlg.h"
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "excel/reference_letters.h"
 #include "settings/texts.h"
 #include "support/file_io.h"
@@ -209,12 +209,12 @@ void Tmainform::createNumberFormatDialog()
 {
     if (numberFormat_)
         return;
-    numberFormat_ = new Tzahlenform(this);
-    connect(numberFormat_, &Tzahlenform::helpRequested, this,
+    numberFormat_ = new engine::NumberFormatDialog(this);
+    connect(numberFormat_, &engine::NumberFormatDialog::helpRequested, this,
             [this](int) { openDocument(texts::kFormulaHelp, texts::kNumberFormatAnchor); });
 }
 
-Tzahlenform& Tmainform::numberFormatDialog()
+engine::NumberFormatDialog& Tmainform::numberFormatDialog()
 {
     createNumberFormatDialog();
     return *numberFormat_;

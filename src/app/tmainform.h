@@ -67,7 +67,7 @@ public:
     const settings::Options& options() const override { return options_; }
     collection::TDatadlg& data() override { return data_; }
     excel::ExcelLink& link() override { return *link_; }
-    Tzahlenform& numberFormatDialog() override;
+    engine::NumberFormatDialog& numberFormatDialog() override;
     void setDisplayWindow(QWidget* window) override { displayWindow_ = window; }
     QWidget* displayWindow() const override { return displayWindow_; }
     QWidget* mainWidget() override { return this; }
@@ -154,7 +154,7 @@ private:
     QAction* conversionHelp_ = nullptr;
 
     QPointer<QWidget> displayWindow_;
-    Tzahlenform* numberFormat_ = nullptr;
+    engine::NumberFormatDialog* numberFormat_ = nullptr;
     Toptionendlg* formulaOptions_ = nullptr;
     Toptionendlg* conversionOptions_ = nullptr;
     Tversiondlg* versionDialog_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "calcwindow/statement.h"
 #include "engine/number_format.h"
-#include "engine/zeileauswerten.h"
+#include "engine/evaluate_line.h"
 
 namespace quillmar::calc {
 
@@ -12,22 +12,22 @@ std::string definitionName(std::string_view definitionText)
     return line.substr(0, line.find_first_of("(="));
 }
 
-TypedLine defineLine(fktliste& store, std::string_view typed, std::string_view pattern)
+TypedLine defineLine(engine::DefinitionStore& store, std::string_view typed, std::string_view pattern)
 {
     std::string line = normalise(typed);
     const std::string expression = line;
     Real value = 0;
-    if (line.empty() || !zeileauswerten(store, line, value))
+    if (line.empty() || !engine::evaluateLine(store, line, value))
         return {};
     if (line.empty())
         return {TypedLine::Kind::definition, expression};
     std::string shown = expression;
     if (shown.back() != '=')
         shown += '=';
-    return {TypedLine::Kind::value, shown + formatNumber(pattern, value)};
+    return {TypedLine::Kind::value, shown + engine::formatNumber(pattern, value)};
 }
 
-TypedLine computeExpression(fktliste& store, std::string_view typed, std::string_view pattern)
+TypedLine computeExpression(engine::DefinitionStore& store, std::string_view typed, std::string_view pattern)
 {
     std::string line = normalise(typed);
     if (!line.empty() && line.back() != '=' && line.find('=') == std::string::npos)
@@ -35,7 +35,7 @@ TypedLine computeExpression(fktliste& store, std::string_view typed, std::string
     return defineLine(store, line, pattern);
 }
 
-std::vector<std::string> defineLines(fktliste& store, const std::vector<std::string>& lines)
+std::vector<std::string> defineLines(engine::DefinitionStore& store, const std::vector<std::string>& lines)
 {
     std::vector<std::string> refused;
     for (const std::string& written : lines) {

@@ -2,7 +2,7 @@
 // The operations of the project formula dialog on the definition store: define
 // a typed line, take the lines of a formula file, compute an expression, and find
 // the name a definition text defines.
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 
 #include <string>
 #include <string_view>
@@ -22,14 +22,14 @@ struct TypedLine {
 };
 
 // Works a typed line as the evaluator does (blanks and tabs removed).
-TypedLine defineLine(fktliste& store, std::string_view typed, std::string_view pattern);
+TypedLine defineLine(engine::DefinitionStore& store, std::string_view typed, std::string_view pattern);
 
 // Computes an expression; a missing final "=" is added. A definition typed here
 // is stored like any other.
-TypedLine computeExpression(fktliste& store, std::string_view typed, std::string_view pattern);
+TypedLine computeExpression(engine::DefinitionStore& store, std::string_view typed, std::string_view pattern);
 
 // Defines every line that is not a comment; gives the lines that were refused or
 // are not definitions, as written.
-std::vector<std::string> defineLines(fktliste& store, const std::vector<std::string>& lines);
+std::vector<std::string> defineLines(engine::DefinitionStore& store, const std::vector<std::string>& lines);
 
 } // namespace quillmar::calc

@@ -4,7 +4,7 @@
 #include "calcwindow/texts.h"
 #include "engine/number_format.h"
 #include "engine/texts.h"
-#include "engine/zeileauswerten.h"
+#include "engine/evaluate_line.h"
 #include "support/text.h"
 
 namespace quillmar::calc {
@@ -13,20 +13,20 @@ namespace {
 
 // The evaluator refuses longer lines itself; checking first keeps an over-long
 // output statement from being shown as a failed value instead of an error.
-bool tooLong(std::string_view normalised) { return text::length(normalised) > kMaxLineChars; }
+bool tooLong(std::string_view normalised) { return text::length(normalised) > engine::kMaxLineChars; }
 
 enum class Evaluation { refused, definition, value };
 
-Evaluation evaluate(fktliste& store, std::string& line, Real& value)
+Evaluation evaluate(engine::DefinitionStore& store, std::string& line, Real& value)
 {
-    if (!zeileauswerten(store, line, value))
+    if (!engine::evaluateLine(store, line, value))
         return Evaluation::refused;
     return line.empty() ? Evaluation::definition : Evaluation::value;
 }
 
 } // namespace
 
-DirectOutcome workDirectLine(fktliste& store, std::string_view rawLine, std::string_view pattern)
+DirectOutcome workDirectLine(engine::DefinitionStore& store, std::string_view rawLine, std::string_view pattern)
 {
     std::string line = normalise(rawLine);
     DirectOutcome outcome;
@@ -53,15 +53,15 @@ DirectOutcome workDirectLine(fktliste& store, std::string_view rawLine, std::str
     const Evaluation result = tooLong(line) ? Evaluation::refused : evaluate(store, line, value);
     if (result == Evaluation::refused) {
         outcome.action = DirectOutcome::Action::message;
-        outcome.message = texts::kUngueltigerAusdruck;
+        outcome.message = engine::texts::kInvalidExpression;
     } else if (result == Evaluation::value) {
         outcome.action = DirectOutcome::Action::insertBelow;
-        outcome.lines.push_back(formatNumber(pattern, value));
+        outcome.lines.push_back(engine::formatNumber(pattern, value));
     }
     return outcome;
 }
 
-ProgramOutput runProgram(fktliste& store, const std::vector<std::string>& lines, std::string_view pattern)
+ProgramOutput runProgram(engine::DefinitionStore& store, const std::vector<std::string>& lines, std::string_view pattern)
 {
     ProgramOutput output;
     for (const std::string& written : lines) {
@@ -77,7 +77,7 @@ ProgramOutput runProgram(fktliste& store, const std::vector<std::string>& lines,
             std::string shown;
             switch (evaluate(store, query, value)) {
             case Evaluation::value:
-                shown = expression + "=" + formatNumber(pattern, value);
+                shown = expression + "=" + engine::formatNumber(pattern, value);
                 break;
             case Evaluation::definition:
                 shown = expression + "=";
@@ -101,7 +101,7 @@ ProgramOutput runProgram(fktliste& store, const std::vector<std::string>& lines,
     return output;
 }
 
-std::vector<std::string> formulaEntries(fktliste& store, std::string_view pattern)
+std::vector<std::string> formulaEntries(engine::DefinitionStore& store, std::string_view pattern)
 {
     std::vector<std::string> entries;
     for (const std::string& definition : store.list()) {
@@ -111,7 +111,7 @@ std::vector<std::string> formulaEntries(fktliste& store, std::string_view patter
             std::string query = normalise(std::string_view(definition).substr(0, equals + 1));
             Real value = 0;
             if (evaluate(store, query, value) == Evaluation::value)
-                entry += "=" + formatNumber(pattern, value);
+                entry += "=" + engine::formatNumber(pattern, value);
         }
         entries.push_back(std::move(entry));
     }

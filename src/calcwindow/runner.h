@@ -2,7 +2,7 @@
 // Working the lines of a calculation window against the definition store: one
 // line in direct mode, the whole text in program mode, and the entries of the
 // formula list. The window applies the outcome to its text.
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 
 #include <string>
 #include <string_view>
@@ -26,7 +26,7 @@ struct DirectOutcome {
 
 // Works one line of the text in direct mode; values are shown with pattern.
 // "lösche_alle" clears the store. A line longer than the evaluator takes is refused.
-DirectOutcome workDirectLine(fktliste& store, std::string_view line, std::string_view pattern);
+DirectOutcome workDirectLine(engine::DefinitionStore& store, std::string_view line, std::string_view pattern);
 
 // The output of one program run: the lines of its output window, empty when the
 // run wrote nothing (then no window is opened).
@@ -39,10 +39,10 @@ struct ProgramOutput {
 // ";expression=value"; lines the evaluator refuses, computations outside an
 // output statement and lines longer than the evaluator takes write "Fehler:"
 // and the line as written. Errors do not stop the run.
-ProgramOutput runProgram(fktliste& store, const std::vector<std::string>& lines, std::string_view pattern);
+ProgramOutput runProgram(engine::DefinitionStore& store, const std::vector<std::string>& lines, std::string_view pattern);
 
 // The definition texts of the store, each followed by "=" and its value where
 // its left side can be computed ("x=6*(3*5-4)=66"), in store order.
-std::vector<std::string> formulaEntries(fktliste& store, std::string_view pattern);
+std::vector<std::string> formulaEntries(engine::DefinitionStore& store, std::string_view pattern);
 
 } // namespace quillmar::calc

@@ -3,10 +3,10 @@
 #include "calcwindow/calc_file.h"
 #include "calcwindow/runner.h"
 #include "calcwindow/texts.h"
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 #include "engine/number_format.h"
 #include "engine/texts.h"
-#include "engine/zeileauswerten.h"
+#include "engine/evaluate_line.h"
 
 #include <istream>
 #include <ostream>
@@ -51,7 +51,7 @@ int runProgramFile(const std::string& file, const std::string* pattern, std::ost
         return 2;
     }
     StreamMessages messages(err);
-    fktliste store(messages);
+    engine::DefinitionStore store(messages);
     const calc::ProgramOutput output =
         calc::runProgram(store, window.text, pattern ? *pattern : window.patternText);
     for (const std::string& line : output.lines)
@@ -92,7 +92,7 @@ int runRechne(const std::vector<std::string>& args, std::istream& in, std::ostre
         return runProgramFile(programFile, patternGiven ? &pattern : nullptr, out, err);
 
     StreamMessages messages(err);
-    fktliste store(messages);
+    engine::DefinitionStore store(messages);
     std::string raw;
     while (std::getline(in, raw)) {
         std::string line = withoutBlanks(raw);
@@ -101,12 +101,12 @@ int runRechne(const std::vector<std::string>& args, std::istream& in, std::ostre
             continue;
         }
         Real value = 0;
-        if (!zeileauswerten(store, line, value))
-            out << texts::kUngueltigerAusdruck << '\n';
+        if (!engine::evaluateLine(store, line, value))
+            out << engine::texts::kInvalidExpression << '\n';
         else if (line.empty())
             out << '\n';
         else
-            out << formatNumber(pattern, value) << '\n';
+            out << engine::formatNumber(pattern, value) << '\n';
         // Each answer is visible at once, so the tool can be driven line by line.
         out.flush();
     }

@@ -93,7 +93,7 @@ Conversion ConversionState::convert(std::string_view valueText, std::string_view
 {
     Conversion c;
     const std::string_view text = text::trimBlanks(valueText);
-    const auto x = parseNumber(text);
+    const auto x = engine::parseNumber(text);
     if (!x) {
         c.error = fillIn(texts::kValueNotANumber, {text});
         return c;
@@ -106,7 +106,7 @@ Conversion ConversionState::convert(std::string_view valueText, std::string_view
         c.error = std::string(texts::kResultTooLarge);
         return c;
     }
-    c.resultText = formatNumber(pattern, c.value);
+    c.resultText = engine::formatNumber(pattern, c.value);
     const int from = from_ < 0 ? kDefaultUnit : from_;
     const int to = to_ < 0 ? kDefaultUnit : to_;
     c.markup = std::string(text) + " " + units_[from].symbol + " = " + c.resultText + " " + units_[to].symbol;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 // Digits beyond the rounding position that are asked for. The conversion rounds
@@ -131,4 +131,4 @@ DecimalDigits roundToDecimals(Real value, int decimals)
     return roundHalfAway(value, request + guardDigits, [decimals](int exponent) { return exponent + decimals + 1; });
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // Significant digits d0 d1 d2 ... of a value d0,d1d2... * 10^exponent.
 // Empty digits mean the value rounded to zero.
@@ -23,4 +23,4 @@ DecimalDigits roundToSignificant(Real value, int count);
 // rounds to zero gives empty digits.
 DecimalDigits roundToDecimals(Real value, int decimals);
 
-} // namespace quillmar
+} // namespace quillmar::engine

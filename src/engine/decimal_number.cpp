@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 namespace {
 
@@ -143,4 +143,4 @@ bool scanNumber(std::string_view text, std::size_t& pos, Real& value)
     return true;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // Converts the whole text, the comma being the decimal point, to the nearest
 // extended value. False for an empty mantissa, a second comma, several signs
@@ -20,4 +20,4 @@ bool parseDecimalComma(std::string_view text, Real& value);
 // On success pos moves past it; otherwise pos is unchanged.
 bool scanNumber(std::string_view text, std::size_t& pos, Real& value);
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 bool isControl(char32_t c) { return c < 0x20 || c == keyDelete; }
@@ -50,7 +50,7 @@ Surroundings around(std::string_view text, std::size_t caret, std::size_t select
 
 } // namespace
 
-KeystrokeVerdict judgeExtendEditKey(const KeystrokeInput& input, const NumberSeparators& separators)
+KeystrokeVerdict judgeNumberEditKey(const KeystrokeInput& input, const NumberSeparators& separators)
 {
     char32_t c = input.typed;
     if (!input.editable && (!isControl(c) || isDeletion(c)))
@@ -91,7 +91,7 @@ KeystrokeVerdict judgeExtendEditKey(const KeystrokeInput& input, const NumberSep
     return accept(c, std::move(text), caret);
 }
 
-KeystrokeVerdict judgeSpinEditKey(const KeystrokeInput& input)
+KeystrokeVerdict judgeIntegerSpinKey(const KeystrokeInput& input)
 {
     const char32_t c = input.typed;
     if (!input.editable && (!isControl(c) || isDeletion(c)))
@@ -108,9 +108,9 @@ KeystrokeVerdict judgeSpinEditKey(const KeystrokeInput& input)
     return accept(c, std::string(input.text), input.caret);
 }
 
-bool spinClipboardEditAllowed(bool editorEnabled, bool readOnly)
+bool integerSpinClipboardEditAllowed(bool editorEnabled, bool readOnly)
 {
     return editorEnabled && !readOnly;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 inline constexpr char32_t keyBackspace = 0x08;
 inline constexpr char32_t keyEnter = 0x0D;
@@ -37,14 +37,14 @@ struct KeystrokeVerdict {
 // other than Enter pass; a field that is not editable refuses every printable
 // character, Backspace and Delete. The characters of the selection are replaced by
 // the typed one, so they do not count as already there.
-KeystrokeVerdict judgeExtendEditKey(const KeystrokeInput& input, const NumberSeparators& separators = {});
+KeystrokeVerdict judgeNumberEditKey(const KeystrokeInput& input, const NumberSeparators& separators = {});
 
 // The whole-number field: digits and a sign at the start; control characters other
 // than Enter pass; with the editor disabled every printable character, Backspace
 // and Delete is refused.
-KeystrokeVerdict judgeSpinEditKey(const KeystrokeInput& input);
+KeystrokeVerdict judgeIntegerSpinKey(const KeystrokeInput& input);
 
 // Cut and paste reach the whole-number field only when it is editable and not read-only.
-bool spinClipboardEditAllowed(bool editorEnabled, bool readOnly);
+bool integerSpinClipboardEditAllowed(bool editorEnabled, bool readOnly);
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -5,33 +5,33 @@
 #include <algorithm>
 #include <limits>
 
-namespace quillmar {
+namespace quillmar::engine {
 
-Real readExtendValue(std::string_view text, const NumberSeparators& separators)
+Real readNumberEditValue(std::string_view text, const NumberSeparators& separators)
 {
     return parseNumber(text, separators).value_or(0);
 }
 
-Real limitExtendValue(Real value, Real minValue, Real maxValue)
+Real limitNumberEditValue(Real value, Real minValue, Real maxValue)
 {
     if (maxValue <= minValue)
         return value;
     return std::clamp(value, minValue, maxValue);
 }
 
-Real extendValueWritten(Real value, const ExtendEditSettings& settings)
+Real numberEditValueWritten(Real value, const NumberEditSettings& settings)
 {
-    return settings.formatenabled ? value : limitExtendValue(value, settings.minValue, settings.maxValue);
+    return settings.patternEnabled ? value : limitNumberEditValue(value, settings.minValue, settings.maxValue);
 }
 
-std::string extendValueText(Real value, const ExtendEditSettings& settings)
+std::string numberEditText(Real value, const NumberEditSettings& settings)
 {
-    if (settings.formatenabled)
-        return formatNumber(settings.formatstr, value, settings.separators);
-    return formatGeneral(limitExtendValue(value, settings.minValue, settings.maxValue), settings.separators);
+    if (settings.patternEnabled)
+        return formatNumber(settings.pattern, value, settings.separators);
+    return formatGeneral(limitNumberEditValue(value, settings.minValue, settings.maxValue), settings.separators);
 }
 
-int limitSpinValue(long long value, int minValue, int maxValue)
+int limitIntegerSpinValue(long long value, int minValue, int maxValue)
 {
     if (minValue != maxValue) {
         if (value < minValue)
@@ -42,30 +42,30 @@ int limitSpinValue(long long value, int minValue, int maxValue)
     return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-int readSpinValue(std::string_view text, int minValue)
+int readIntegerSpinValue(std::string_view text, int minValue)
 {
     return parseWholeNumber(text).value_or(minValue);
 }
 
-int stepSpinValue(int value, int increment, bool up, int minValue, int maxValue)
+int stepIntegerSpinValue(int value, int increment, bool up, int minValue, int maxValue)
 {
     const long long step = up ? increment : -static_cast<long long>(increment);
-    return limitSpinValue(static_cast<long long>(value) + step, minValue, maxValue);
+    return limitIntegerSpinValue(static_cast<long long>(value) + step, minValue, maxValue);
 }
 
-std::optional<int> spinValueOnLeave(std::string_view text, int minValue, int maxValue)
+std::optional<int> integerSpinValueOnLeave(std::string_view text, int minValue, int maxValue)
 {
     const std::optional<int> value = parseWholeNumber(text);
     const int read = value.value_or(minValue);
-    const int limited = limitSpinValue(read, minValue, maxValue);
+    const int limited = limitIntegerSpinValue(read, minValue, maxValue);
     if (value && limited == *value)
         return std::nullopt;
     return limited;
 }
 
-int spinMinimumHeight(int borderHeight, int fontLineHeight, int systemFontLineHeight)
+int integerSpinMinimumHeight(int borderHeight, int fontLineHeight, int systemFontLineHeight)
 {
     return 4 * borderHeight + fontLineHeight + std::min(fontLineHeight, systemFontLineHeight) / 4 + 2;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

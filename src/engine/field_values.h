@@ -8,47 +8,47 @@
 #include <string>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
-// The real-number field (TextendEdit).
-struct ExtendEditSettings {
-    std::string formatstr = std::string(numtexts::fieldDefaultPattern);
-    bool formatenabled = false;
+// The real-number field (NumberEdit).
+struct NumberEditSettings {
+    std::string pattern = std::string(engine::texts::fieldDefaultPattern);
+    bool patternEnabled = false;
     Real minValue = -1e60L;
     Real maxValue = 1e60L;
     NumberSeparators separators;
 };
 
 // The field's text as a number; a text that is not a number reads as 0.
-Real readExtendValue(std::string_view text, const NumberSeparators& separators = {});
+Real readNumberEditValue(std::string_view text, const NumberSeparators& separators = {});
 
 // value limited to [minValue, maxValue]; no limiting when maxValue <= minValue.
-Real limitExtendValue(Real value, Real minValue, Real maxValue);
+Real limitNumberEditValue(Real value, Real minValue, Real maxValue);
 
 // The value a field holds after value is written: limited unless the pattern is
 // enabled.
-Real extendValueWritten(Real value, const ExtendEditSettings& settings);
+Real numberEditValueWritten(Real value, const NumberEditSettings& settings);
 
 // The text for a value written into the field: through the pattern when it is
 // enabled (no limits), otherwise limited and in the general form.
-std::string extendValueText(Real value, const ExtendEditSettings& settings);
+std::string numberEditText(Real value, const NumberEditSettings& settings);
 
-// The whole-number field (Tspineditin). Equal limits mean no limit; otherwise a
+// The whole-number field (IntegerSpinEdit). Equal limits mean no limit; otherwise a
 // value below minValue becomes minValue, one above maxValue becomes maxValue.
-int limitSpinValue(long long value, int minValue, int maxValue);
+int limitIntegerSpinValue(long long value, int minValue, int maxValue);
 
 // The field's text as a whole number; a text that is not one reads as minValue.
-int readSpinValue(std::string_view text, int minValue);
+int readIntegerSpinValue(std::string_view text, int minValue);
 
 // The value after one step of the buttons or arrow keys, limited. No overflow:
 // steps beyond the range of int stop at its end.
-int stepSpinValue(int value, int increment, bool up, int minValue, int maxValue);
+int stepIntegerSpinValue(int value, int increment, bool up, int minValue, int maxValue);
 
 // When the field is left: the value to write, if its text does not already show
 // a value within the limits.
-std::optional<int> spinValueOnLeave(std::string_view text, int minValue, int maxValue);
+std::optional<int> integerSpinValueOnLeave(std::string_view text, int minValue, int maxValue);
 
 // The lowest height of the whole-number field.
-int spinMinimumHeight(int borderHeight, int fontLineHeight, int systemFontLineHeight);
+int integerSpinMinimumHeight(int borderHeight, int fontLineHeight, int systemFontLineHeight);
 
-} // namespace quillmar
+} // namespace quillmar::engine

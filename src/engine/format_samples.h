@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // Each sample number, read in the program's notation, formatted with pattern.
 std::vector<std::string> formatSampleNumbers(std::string_view pattern, const NumberSeparators& separators = {});
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <optional>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 // Significant digits of the general form.
@@ -22,9 +22,9 @@ constexpr int maxFixedIntegerDigits = 18;
 std::optional<std::string> nonFiniteText(Real value)
 {
     if (std::isnan(value))
-        return std::string(numtexts::notANumber);
+        return std::string(engine::texts::notANumber);
     if (std::isinf(value))
-        return std::string(value < 0 ? numtexts::negativeInfinity : numtexts::infinity);
+        return std::string(value < 0 ? engine::texts::negativeInfinity : engine::texts::infinity);
     return std::nullopt;
 }
 
@@ -257,4 +257,4 @@ std::string formatNumber(std::string_view pattern, Real value, const NumberSepar
     return *formatAs(SectionRole::zero);
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // The separators that formatted numbers use. The program works with the decimal
 // comma and the thousands point, whatever the process locale says.
@@ -30,4 +30,4 @@ std::string formatNumber(std::string_view pattern, Real value, const NumberSepar
 // only when the value has more than 15 integer digits or is below 0,00001.
 std::string formatGeneral(Real value, const NumberSeparators& separators = {});
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -140,4 +140,4 @@ std::optional<int> parseWholeNumber(std::string_view text)
     return value;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // A real number in the program's notation: blanks around it, an optional sign,
 // digits, the decimal separator, optional thousands separators between groups of
@@ -17,4 +17,4 @@ std::optional<Real> parseNumber(std::string_view text, const NumberSeparators& s
 // A whole number that fits an int: blanks around it, an optional sign, digits.
 std::optional<int> parseWholeNumber(std::string_view text);
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 bool isQuote(char c) { return c == '\'' || c == '"'; }
@@ -120,4 +120,4 @@ ParsedPattern parsePattern(std::string_view pattern)
     return parsed;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

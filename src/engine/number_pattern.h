@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 struct PatternToken {
     enum class Kind {
@@ -47,4 +47,4 @@ struct ParsedPattern {
 
 ParsedPattern parsePattern(std::string_view pattern);
 
-} // namespace quillmar
+} // namespace quillmar::engine

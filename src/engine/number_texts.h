@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace quillmar::numtexts {
+namespace quillmar::engine::texts {
 
 // What a pattern shows for values that are not numbers.
 inline constexpr std::string_view infinity = "INF";
@@ -37,4 +37,4 @@ inline constexpr std::string_view cancelButton = "Abbrechen";
 inline constexpr std::string_view helpButton = "&Hilfe";
 inline constexpr int helpContext = 303;
 
-} // namespace quillmar::numtexts
+} // namespace quillmar::engine::texts

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 namespace {
 
@@ -188,4 +188,4 @@ bool applyUnary(std::uint16_t code, Real x, Real& result)
     }
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

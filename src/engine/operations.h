@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // a op b for the two-operand codes (+ - / * ^). False when the operation is
 // undefined or overflows.
@@ -21,4 +21,4 @@ bool power(Real a, Real b, Real& result);
 // x! for whole x >= 0 (0! = 1); negative or broken x fail.
 bool factorial(Real x, Real& result);
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 enum OperatorCode : std::uint16_t {
     opAdd = 1,
@@ -78,4 +78,4 @@ inline constexpr BuiltinFunction kBuiltinFunctions[] = {
     {"ARCCOT(", opArccot}, {"FAK(", opFak},
 };
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -53,13 +53,13 @@ std::string factorText(Real k, std::string_view pattern, bool excelXP)
     // A separator that no pattern produces marks the thousands, which a formula
     // must not contain.
     constexpr char kMark = '\x01';
-    std::string text = formatNumber(pattern, k, NumberSeparators{',', kMark});
+    std::string text = engine::formatNumber(pattern, k, engine::NumberSeparators{',', kMark});
     text.erase(std::remove(text.begin(), text.end(), kMark), text.end());
     // The spreadsheet must compute the value the window shows: a pattern that
     // drops digits of the factor (1/3,6 as 0,278) gives way to all of them.
-    const auto back = parseNumber(text, NumberSeparators{',', kMark});
+    const auto back = engine::parseNumber(text, engine::NumberSeparators{',', kMark});
     if (!back || std::fabs(*back - k) > std::fabs(k) * kFactorTolerance)
-        text = formatGeneral(k);
+        text = engine::formatGeneral(k);
     return cellNumberText(text, excelXP);
 }
 
@@ -71,7 +71,7 @@ std::string einfuegen2Click(ExcelLink& link, const conversion::ConversionState& 
     if (std::string error = state.factor(k); !error.empty())
         return error;
     const std::string_view value = text::trimBlanks(valueText);
-    if (!parseNumber(value))
+    if (!engine::parseNumber(value))
         return collection::texts::fillIn(ctexts::kValueNotANumber, {value});
 
     const bool xp = options.ExcelXP;
@@ -141,7 +141,7 @@ TakenValue ubernehmenClick(ExcelLink& link, bool excelXP)
     }
     if (number.empty())
         taken.error = std::string(ctexts::kCellEmpty);
-    else if (!parseNumber(number))
+    else if (!engine::parseNumber(number))
         taken.error = collection::texts::fillIn(ctexts::kCellNotANumber, {text});
     else
         taken.text = number;

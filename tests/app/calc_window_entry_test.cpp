@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 #include "calcwindow/widgets/calc_environment.h"
 #include "calcwindow/widgets/teditform.h"
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 
 #include <QAction>
 #include <QMenu>
@@ -12,7 +12,7 @@ namespace quillmar::app::testing {
 
 TEST_F(AppFixture, DateiRechnenfensterOpensCalculationWindowsOwnedByTheMainWindow)
 {
-    fktliste store(messages);
+    engine::DefinitionStore store(messages);
     CalcEnvironment calcWindows(store, messages, folder);
     Tmainform& main = makeForm();
     calcWindows.setNumberFormat(&main.numberFormatDialog());

@@ -2,7 +2,7 @@
 // docking of page windows and the commands forwarded to them, and help.
 #include "app_fixture.h"
 
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -10,7 +10,7 @@
 
 namespace {
 
-using quillmar::fktliste;
+using quillmar::engine::DefinitionStore;
 using quillmar::RecordingMessages;
 using quillmar::calc::DirectOutcome;
 using quillmar::calc::formulaEntries;
@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 class Runner : public ::testing::Test {
 protected:
     RecordingMessages messages;
-    fktliste store{messages};
+    DefinitionStore store{messages};
 };
 
 TEST_F(Runner, ProgramExampleWritesValuesAndErrorsIntoOneOutput)
@@ -53,7 +53,7 @@ TEST_F(Runner, ProgramStatementKinds)
         {"cls", {"Fehler:cls"}},                   // direct commands are no commands here
     };
     for (const Case& c : cases) {
-        fktliste fresh(messages);
+        DefinitionStore fresh(messages);
         ASSERT_TRUE(runProgram(fresh, {"x=3"}, "0.00").lines.empty());
         EXPECT_EQ(runProgram(fresh, {c.line}, "0.00").lines, c.output) << c.line;
     }
@@ -87,7 +87,7 @@ TEST_F(Runner, DirectModeLines)
 
     d = workDirectLine(store, "x*2=", "0.000");
     EXPECT_EQ(d.action, DirectOutcome::Action::insertBelow);
-    EXPECT_EQ(d.lines, Lines{quillmar::formatNumber("0.000", 132)});
+    EXPECT_EQ(d.lines, Lines{quillmar::engine::formatNumber("0.000", 132)});
 
     d = workDirectLine(store, "3+4=5", "0.000");
     EXPECT_EQ(d.action, DirectOutcome::Action::message);

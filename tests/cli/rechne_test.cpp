@@ -46,7 +46,7 @@ TEST(Rechne, AnswersEveryLineWithOneLine)
                            "x=x+1\n"
                            "ohne Gleichheitszeichen");
     EXPECT_EQ(run.status, 0);
-    const auto value = [](quillmar::Real v) { return quillmar::formatNumber("0.000", v) + "\n"; };
+    const auto value = [](quillmar::Real v) { return quillmar::engine::formatNumber("0.000", v) + "\n"; };
     EXPECT_EQ(run.out, "\n" + value(66) + "\n\n\n" + value(74) + "ungültiger Ausdruck\n" + value(99)
                            + "ungültiger Ausdruck\nungültiger Ausdruck\n");
     EXPECT_EQ(run.err, "Rekursive Definitionen nicht erlaubt!\n");
@@ -56,7 +56,7 @@ TEST(Rechne, FormatsWithTheGivenPattern)
 {
     const ToolRun run = rechne("2/3=\n", {"--format", "0.00"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, quillmar::formatNumber("0.00", 2.0L / 3) + "\n");
+    EXPECT_EQ(run.out, quillmar::engine::formatNumber("0.00", 2.0L / 3) + "\n");
 }
 
 TEST(Rechne, RefusesUnknownArguments)
@@ -90,7 +90,7 @@ TEST(Rechne, RunsThroughTheProgram)
     const int status = pclose(pipe);
     std::filesystem::remove(input);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(output, "\n" + quillmar::formatNumber("0.000", 1024) + "\nungültiger Ausdruck\n");
+    EXPECT_EQ(output, "\n" + quillmar::engine::formatNumber("0.000", 1024) + "\nungültiger Ausdruck\n");
 }
 
 TEST(Rechne, RunsProgramFilesOfEveryForm)

@@ -5,8 +5,8 @@
 #include "collection/table.h"
 #include "collection/table_file.h"
 #include "conversion/direction_rule.h"
-#include "engine/fktliste.h"
-#include "engine/zeileauswerten.h"
+#include "engine/definition_store.h"
+#include "engine/evaluate_line.h"
 #include "support/messages.h"
 #include "support/real.h"
 #include "support/text.h"
@@ -159,10 +159,10 @@ std::string numberText(Real v)
 bool run(const std::vector<std::string>& lines, Real& result, std::string* failed)
 {
     SilentMessages silent;
-    fktliste store(silent);
+    engine::DefinitionStore store(silent);
     for (const auto& l : lines) {
         std::string line = l;
-        if (!zeileauswerten(store, line, result)) {
+        if (!engine::evaluateLine(store, line, result)) {
             if (failed)
                 *failed = l;
             return false;
@@ -264,7 +264,7 @@ TEST_F(BundledCollection, VariableNamesFitTheEvaluatorAndTheUnitChoice)
     std::map<std::string, std::int64_t> seen;
     for (const auto& [nr, q] : *quantities_) {
         const std::string v = text::upperAscii(q.var);
-        if (v.empty() || v.size() + 1 > kMaxNameChars || v[0] < 'A' || v[0] > 'Z')
+        if (v.empty() || v.size() + 1 > engine::kMaxNameChars || v[0] < 'A' || v[0] > 'Z')
             defects.push_back("Variablenname ungeeignet: '" + q.var + "' (" + q.name + ")");
         if (!seen.emplace(v, nr).second)
             defects.push_back("Variablenname doppelt: " + v);
@@ -444,7 +444,7 @@ TEST_F(BundledCollection, CalculationTextsRunWithTheRecordsOwnQuantities)
     for (const auto& f : *formulas_) {
         if (f.rechnung.empty() || f.m.empty() || !quantity(f.m[0]))
             continue;
-        if (text::length(f.rechnung) > kMaxLineChars) {
+        if (text::length(f.rechnung) > engine::kMaxLineChars) {
             defects.push_back("RECHNUNG zu lang: " + where(f));
             continue;
         }
@@ -460,10 +460,10 @@ TEST_F(BundledCollection, CalculationTextsRunWithTheRecordsOwnQuantities)
         Real r = 0;
         std::string failed;
         SilentMessages silent;
-        fktliste store(silent);
+        engine::DefinitionStore store(silent);
         bool ok = true;
         for (auto line : lines)
-            ok = ok && zeileauswerten(store, line, r);
+            ok = ok && engine::evaluateLine(store, line, r);
         if (!ok || !store.find(target))
             defects.push_back("RECHNUNG nicht übersetzbar mit den eigenen Größen: " + where(f));
     }

@@ -46,7 +46,7 @@ TEST(DecimalNumber, ConvertsToTheNearestValue)
     };
     for (const auto& c : cases) {
         Real value = -1;
-        ASSERT_TRUE(quillmar::parseDecimalComma(c.comma, value)) << c.comma;
+        ASSERT_TRUE(quillmar::engine::parseDecimalComma(c.comma, value)) << c.comma;
         EXPECT_EQ(value, reference(c.point)) << c.comma;
     }
 }
@@ -55,7 +55,7 @@ TEST(DecimalNumber, RefusesMalformedNumbers)
 {
     for (const char* text : {"", ",", "1,2,3", "1E", "E3", "1E+", "1E+-3", "1E--3", "1.5", "1E3,5", "1,2E99999"}) {
         Real value = 7;
-        EXPECT_FALSE(quillmar::parseDecimalComma(text, value)) << text;
+        EXPECT_FALSE(quillmar::engine::parseDecimalComma(text, value)) << text;
         EXPECT_EQ(value, 7) << text;
     }
 }
@@ -81,7 +81,7 @@ TEST(DecimalNumber, ScansOnlyWhatBelongsToTheNumber)
     for (const auto& c : cases) {
         std::size_t pos = c.start;
         Real value = 0;
-        EXPECT_EQ(quillmar::scanNumber(c.text, pos, value), c.found) << c.text;
+        EXPECT_EQ(quillmar::engine::scanNumber(c.text, pos, value), c.found) << c.text;
         EXPECT_EQ(pos, c.found ? c.end : c.start) << c.text;
     }
 }

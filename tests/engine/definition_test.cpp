@@ -6,8 +6,8 @@
 #include <vector>
 
 using quillmar::Real;
-using quillmar::Tfktzelle;
-using quillmar::testing::Evaluator;
+using quillmar::engine::Definition;
+using quillmar::engine::testing::Evaluator;
 
 using Texts = std::vector<std::string>;
 
@@ -41,7 +41,7 @@ TEST_F(Evaluator, ReferencesFollowRedefinitions)
     refuse("Y=X*2"); // X does not exist yet
     define("X=3");
     define("Y=X*2");
-    const Tfktzelle* x = store.find("X");
+    const Definition* x = store.find("X");
     define("X=7");
     EXPECT_EQ(store.find("X"), x); // the same cell, at the same place
     EXPECT_EQ(compute("Y="), 14);

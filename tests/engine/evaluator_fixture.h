@@ -1,15 +1,15 @@
 #pragma once
 // A store with recorded messages and helpers that check the contract of
-// zeileauswerten on every call.
-#include "engine/fktliste.h"
-#include "engine/zeileauswerten.h"
+// evaluateLine on every call.
+#include "engine/definition_store.h"
+#include "engine/evaluate_line.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-namespace quillmar::testing {
+namespace quillmar::engine::testing {
 
 class Evaluator : public ::testing::Test {
 protected:
@@ -18,7 +18,7 @@ protected:
     {
         std::string line = text;
         Real result = kUntouched;
-        ASSERT_TRUE(zeileauswerten(store, line, result)) << text;
+        ASSERT_TRUE(evaluateLine(store, line, result)) << text;
         EXPECT_EQ(line, "") << text;
         EXPECT_EQ(result, kUntouched) << text;
     }
@@ -28,7 +28,7 @@ protected:
     {
         std::string line = text;
         Real result = kUntouched;
-        EXPECT_FALSE(zeileauswerten(store, line, result)) << text;
+        EXPECT_FALSE(evaluateLine(store, line, result)) << text;
         EXPECT_EQ(line, text);
         EXPECT_EQ(result, kUntouched) << text;
     }
@@ -39,7 +39,7 @@ protected:
     {
         std::string line = text;
         Real result = kUntouched;
-        if (!zeileauswerten(store, line, result)) {
+        if (!evaluateLine(store, line, result)) {
             EXPECT_EQ(line, text);
             EXPECT_EQ(result, kUntouched) << text;
             return std::nullopt;
@@ -50,7 +50,7 @@ protected:
 
     static constexpr Real kUntouched = -12345.678L;
     RecordingMessages messages;
-    fktliste store{messages};
+    DefinitionStore store{messages};
 };
 
-} // namespace quillmar::testing
+} // namespace quillmar::engine::testing

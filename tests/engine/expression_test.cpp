@@ -7,7 +7,7 @@
 #include <string>
 
 using quillmar::Real;
-using quillmar::testing::Evaluator;
+using quillmar::engine::testing::Evaluator;
 
 namespace {
 
@@ -121,9 +121,9 @@ TEST_F(Evaluator, LeavesTheFormattedValueInTheLine)
 {
     std::string line = "1+1=";
     Real result = 0;
-    ASSERT_TRUE(quillmar::zeileauswerten(store, line, result));
+    ASSERT_TRUE(quillmar::engine::evaluateLine(store, line, result));
     EXPECT_EQ(result, 2);
-    EXPECT_EQ(line, quillmar::formatNumber("#.##e+##", 2));
+    EXPECT_EQ(line, quillmar::engine::formatNumber("#.##e+##", 2));
 }
 
 TEST_F(Evaluator, EnforcesTheOperatorAndProgramLimits)

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 // Types the characters one by one at the end of the text, as a user would, and
@@ -12,7 +12,7 @@ namespace {
 std::string typeInto(std::string text, std::u32string_view keys)
 {
     for (char32_t key : keys) {
-        const KeystrokeVerdict v = judgeExtendEditKey({text, text.size(), 0, key, true});
+        const KeystrokeVerdict v = judgeNumberEditKey({text, text.size(), 0, key, true});
         if (v.accepted) {
             text = v.text;
             text += static_cast<char>(v.character);
@@ -58,19 +58,19 @@ TEST(ExtendEditKeys, judgesByCaretAndSelection)
         {"12", 1, 0, 0x16 /* paste */, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(judgeExtendEditKey({c.text, c.caret, c.selection, c.key, true}).accepted, c.accepted)
+        EXPECT_EQ(judgeNumberEditKey({c.text, c.caret, c.selection, c.key, true}).accepted, c.accepted)
             << c.text << " caret " << c.caret << " key " << static_cast<int>(c.key);
 }
 
 TEST(ExtendEditKeys, leadingBlanksGoBeforeJudging)
 {
-    const KeystrokeVerdict v = judgeExtendEditKey({" \t5", 3, 0, '-', true});
+    const KeystrokeVerdict v = judgeNumberEditKey({" \t5", 3, 0, '-', true});
     EXPECT_FALSE(v.accepted); // the caret stands after the 5 once the blanks are gone
-    const KeystrokeVerdict w = judgeExtendEditKey({"  5", 2, 0, '-', true});
+    const KeystrokeVerdict w = judgeNumberEditKey({"  5", 2, 0, '-', true});
     ASSERT_TRUE(w.accepted);  // ... and at the start here
     EXPECT_EQ(w.text, "5");
     EXPECT_EQ(w.caret, 0u);
-    const KeystrokeVerdict x = judgeExtendEditKey({"  5", 3, 0, '7', true});
+    const KeystrokeVerdict x = judgeNumberEditKey({"  5", 3, 0, '7', true});
     EXPECT_EQ(x.text, "5");
     EXPECT_EQ(x.caret, 1u);
 }
@@ -78,15 +78,15 @@ TEST(ExtendEditKeys, leadingBlanksGoBeforeJudging)
 TEST(ExtendEditKeys, disabledFieldTakesOnlyControlKeys)
 {
     for (char32_t key : {U'1', U'-', U',', U'e', char32_t(keyBackspace), char32_t(keyDelete)})
-        EXPECT_FALSE(judgeExtendEditKey({"12", 1, 0, key, false}).accepted) << static_cast<int>(key);
-    EXPECT_TRUE(judgeExtendEditKey({"12", 1, 0, 0x03 /* copy */, false}).accepted);
+        EXPECT_FALSE(judgeNumberEditKey({"12", 1, 0, key, false}).accepted) << static_cast<int>(key);
+    EXPECT_TRUE(judgeNumberEditKey({"12", 1, 0, 0x03 /* copy */, false}).accepted);
 }
 
 TEST(ExtendEditKeys, otherSeparators)
 {
     const NumberSeparators english{'.', ','};
-    EXPECT_EQ(judgeExtendEditKey({"1", 1, 0, '.', true}, english).character, U'.');
-    EXPECT_FALSE(judgeExtendEditKey({"1", 1, 0, ',', true}, english).accepted);
+    EXPECT_EQ(judgeNumberEditKey({"1", 1, 0, '.', true}, english).character, U'.');
+    EXPECT_FALSE(judgeNumberEditKey({"1", 1, 0, ',', true}, english).accepted);
 }
 
 TEST(SpinEditKeys, digitsAndALeadingSign)
@@ -115,12 +115,12 @@ TEST(SpinEditKeys, digitsAndALeadingSign)
         {"12", 2, 0, 0x03, false, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(judgeSpinEditKey({c.text, c.caret, c.selection, c.key, c.editable}).accepted, c.accepted)
+        EXPECT_EQ(judgeIntegerSpinKey({c.text, c.caret, c.selection, c.key, c.editable}).accepted, c.accepted)
             << c.text << " caret " << c.caret << " sel " << c.selection << " key " << static_cast<int>(c.key);
-    EXPECT_TRUE(spinClipboardEditAllowed(true, false));
-    EXPECT_FALSE(spinClipboardEditAllowed(false, false));
-    EXPECT_FALSE(spinClipboardEditAllowed(true, true));
+    EXPECT_TRUE(integerSpinClipboardEditAllowed(true, false));
+    EXPECT_FALSE(integerSpinClipboardEditAllowed(false, false));
+    EXPECT_FALSE(integerSpinClipboardEditAllowed(true, true));
 }
 
 } // namespace
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 struct Case {
@@ -159,4 +159,4 @@ TEST(FormatNumber, extremeValuesKeepTheirDigits)
 }
 
 } // namespace
-} // namespace quillmar
+} // namespace quillmar::engine

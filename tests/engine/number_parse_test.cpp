@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 TEST(ParseNumber, readsTheProgramsNotation)
@@ -64,4 +64,4 @@ TEST(ParseWholeNumber, readsIntsOnly)
 }
 
 } // namespace
-} // namespace quillmar
+} // namespace quillmar::engine

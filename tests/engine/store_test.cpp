@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-using quillmar::testing::Evaluator;
+using quillmar::engine::testing::Evaluator;
 
 using Texts = std::vector<std::string>;
 

@@ -128,7 +128,7 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
         char* end = nullptr;
         const long double value = std::strtold(computed.c_str(), &end);
         ASSERT_TRUE(!computed.empty() && *end == '\0') << computed;
-        EXPECT_EQ(formatNumber(pattern, value), shown[i]) << cases[i].from << " -> " << cases[i].to;
+        EXPECT_EQ(engine::formatNumber(pattern, value), shown[i]) << cases[i].from << " -> " << cases[i].to;
     }
 }
 

@@ -4,8 +4,8 @@
 #include "calcwindow/widgets/thtmldlg.h"
 #include "calcwindow/widgets/tprojektformeldlg.h"
 #include "calcwindow/widgets/ui_texts.h"
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/tzahlenform.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -13,16 +13,16 @@
 
 namespace quillmar {
 
-CalcEnvironment::CalcEnvironment(fktliste& store, Messages& messages, std::filesystem::path dataPrefix)
+CalcEnvironment::CalcEnvironment(engine::DefinitionStore& store, Messages& messages, std::filesystem::path dataPrefix)
     : store_(store), messages_(messages), dataPrefix_(std::move(dataPrefix))
 {
 }
 
-Tzahlenform& CalcEnvironment::numberFormat()
+engine::NumberFormatDialog& CalcEnvironment::numberFormat()
 {
     if (!numberFormat_) {
         if (!ownNumberFormat_)
-            ownNumberFormat_ = new Tzahlenform;
+            ownNumberFormat_ = new engine::NumberFormatDialog;
         return *ownNumberFormat_;
     }
     return *numberFormat_;

@@ -4,8 +4,8 @@
 // the two dialogs made once and reused (HTML output, project formulas). It also
 // owns the calculation windows that belong to the application (program output),
 // and closes those still open when the run ends.
-#include "engine/fktliste.h"
-#include "engine/widgets/tzahlenform.h"
+#include "engine/definition_store.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "support/messages.h"
 
 #include <QObject>
@@ -24,14 +24,14 @@ class TProjektformeldlg;
 class CalcEnvironment : public QObject {
     Q_OBJECT
 public:
-    CalcEnvironment(fktliste& store, Messages& messages, std::filesystem::path dataPrefix);
+    CalcEnvironment(engine::DefinitionStore& store, Messages& messages, std::filesystem::path dataPrefix);
     ~CalcEnvironment() override;
 
-    fktliste& store() const { return store_; }
+    engine::DefinitionStore& store() const { return store_; }
     Messages& messages() const { return messages_; }
     // The run's number-format dialog; until one is set, one of its own.
-    Tzahlenform& numberFormat();
-    void setNumberFormat(Tzahlenform* dialog) { numberFormat_ = dialog; }
+    engine::NumberFormatDialog& numberFormat();
+    void setNumberFormat(engine::NumberFormatDialog* dialog) { numberFormat_ = dialog; }
     const std::filesystem::path& dataPrefix() const { return dataPrefix_; }
 
     // The main window, raised by the tool button "Hauptmenü"; may stay unset.
@@ -55,10 +55,10 @@ public:
     void refreshFormulaLists();
 
 private:
-    fktliste& store_;
+    engine::DefinitionStore& store_;
     Messages& messages_;
-    QPointer<Tzahlenform> numberFormat_;
-    Tzahlenform* ownNumberFormat_ = nullptr;
+    QPointer<engine::NumberFormatDialog> numberFormat_;
+    engine::NumberFormatDialog* ownNumberFormat_ = nullptr;
     std::filesystem::path dataPrefix_;
     QPointer<QWidget> mainWindow_;
     std::vector<QPointer<TEditForm>> windows_;

@@ -6,8 +6,8 @@
 #include "calcwindow/widgets/formula_splitter.h"
 #include "calcwindow/texts.h"
 #include "calcwindow/widgets/ui_texts.h"
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/tzahlenform.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include <QAction>
 #include <QEvent>

@@ -7,8 +7,8 @@
 #include "calcwindow/widgets/thtmldlg.h"
 #include "calcwindow/widgets/tprojektformeldlg.h"
 #include "calcwindow/widgets/ui_texts.h"
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/tzahlenform.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,7 +171,7 @@ void TEditForm::schriftWaehlen()
 
 void TEditForm::zahlenformat()
 {
-    Tzahlenform& dialog = env_.numberFormat();
+    engine::NumberFormatDialog& dialog = env_.numberFormat();
     dialog.setPattern(pattern_);
     if (dialog.exec() == QDialog::Accepted)
         setNumberPattern(dialog.pattern());

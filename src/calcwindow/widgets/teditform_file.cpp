@@ -4,7 +4,7 @@
 
 #include "calcwindow/widgets/calc_environment.h"
 #include "calcwindow/widgets/ui_texts.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -3,7 +3,7 @@
 #include "calcwindow/texts.h"
 #include "calcwindow/widgets/tneuehtmldatei.h"
 #include "calcwindow/widgets/ui_texts.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "calcwindow/widgets/ui_texts.h"
 #include "engine/number_texts.h"
 #include "engine/texts.h"
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/tzahlenform.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -40,7 +40,7 @@ constexpr std::array<const char*, 20> kKeys = {"7", "8", "9", "+", "(", "4", "5"
 } // namespace
 
 TProjektformeldlg::TProjektformeldlg(CalcEnvironment& environment, QWidget* parent)
-    : QDialog(parent), env_(environment), pattern_(toQString(numtexts::defaultPattern))
+    : QDialog(parent), env_(environment), pattern_(toQString(engine::texts::defaultPattern))
 {
     setWindowTitle(q(calcui::kProjCaption));
     resize(545, 365);
@@ -76,7 +76,7 @@ TProjektformeldlg::TProjektformeldlg(CalcEnvironment& environment, QWidget* pare
         pages->setCurrentIndex(0);
     });
     connect(format, &QPushButton::clicked, this, [this] {
-        Tzahlenform& dialog = env_.numberFormat();
+        engine::NumberFormatDialog& dialog = env_.numberFormat();
         dialog.setPattern(pattern_);
         if (dialog.exec() == QDialog::Accepted)
             pattern_ = dialog.pattern();
@@ -320,7 +320,7 @@ void TProjektformeldlg::berechnen()
     const calc::TypedLine result =
         calc::computeExpression(env_.store(), toStdString(ausdruck->text()), toStdString(pattern_));
     if (result.kind == calc::TypedLine::Kind::refused) {
-        env_.messages().show(texts::kUngueltigerAusdruck);
+        env_.messages().show(engine::texts::kInvalidExpression);
         return;
     }
     ausdruecke->addItem(toQString(result.shown));

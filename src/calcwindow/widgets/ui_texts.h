@@ -118,7 +118,7 @@ inline constexpr const char* kFormelOpenFilter = "Formeln (*.FOR);;Text (*.TXT);
 inline constexpr const char* kFormelSaveFilter = "Formeln (*.for);;Text (*.txt);;Alle Dateien (*.*)";
 inline constexpr const char* kFormelSuffix = "for";
 inline constexpr const char* kDefiniert = "Definiert: %1";
-inline constexpr const char* kNichtDefiniert = "\"%1\" ist keine gültige Definition.";
+inline constexpr const char* kNichtDefiniert = "\"%1\" ist keine gültige engine::Definition.";
 inline constexpr const char* kKeineAuswahl = "Bitte wählen Sie zuerst eine Formel in der Liste aus.";
 inline constexpr const char* kNichtUebernommen = "Nicht übernommene Zeilen:\n%1";
 

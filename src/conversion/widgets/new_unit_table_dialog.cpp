@@ -1,7 +1,7 @@
 #include "conversion/widgets/new_unit_table_dialog.h"
 
 #include "conversion/texts.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

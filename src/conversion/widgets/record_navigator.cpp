@@ -2,7 +2,7 @@
 
 #include "conversion/texts.h"
 #include "conversion/widgets/table_model.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QAction>
 #include <QApplication>

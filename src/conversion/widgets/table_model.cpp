@@ -1,6 +1,6 @@
 #include "conversion/widgets/table_model.h"
 
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 namespace quillmar::conversion {
 

@@ -4,9 +4,9 @@
 #include "conversion/widgets/new_unit_table_dialog.h"
 #include "conversion/widgets/record_navigator.h"
 #include "conversion/widgets/table_model.h"
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/textendedit.h"
-#include "engine/widgets/tzahlenform.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_edit.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "typeset/widgets/ttxtshape.h"
 
 #include <QApplication>
@@ -93,7 +93,7 @@ QAction* addTextButton(QToolBar& bar, const char* name, std::string_view caption
 
 } // namespace
 
-Tformumrech::Tformumrech(std::filesystem::path prefix, Messages& messages, NumberFormatDialog numberFormat,
+Tformumrech::Tformumrech(std::filesystem::path prefix, Messages& messages, NumberFormatSource numberFormat,
                          QWidget* parent)
     : QWidget(parent), messages_(messages), numberFormat_(std::move(numberFormat))
 {
@@ -141,7 +141,7 @@ QWidget* Tformumrech::makeDisplayPage()
     lists->addWidget(titled(texts::kConvertInto, ListBox3, page), 1);
 
     auto* valueBox = new QGroupBox(toQString(texts::kEnterValue), page);
-    Edit1 = new TextendEdit(valueBox);
+    Edit1 = new engine::NumberEdit(valueBox);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinValue(-1e60L);
     Edit1->setMaxValue(1e60L);
@@ -236,7 +236,7 @@ QWidget* Tformumrech::makeEditPage()
 
 QString Tformumrech::pattern() const
 {
-    Tzahlenform* dialog = numberFormat_ ? numberFormat_() : nullptr;
+    engine::NumberFormatDialog* dialog = numberFormat_ ? numberFormat_() : nullptr;
     return dialog ? dialog->pattern() : QString::fromLatin1(kDefaultPattern);
 }
 
@@ -313,7 +313,7 @@ bool Tformumrech::Rechne1Click()
 
 void Tformumrech::Zahlenformat1Click()
 {
-    if (Tzahlenform* dialog = numberFormat_ ? numberFormat_() : nullptr)
+    if (engine::NumberFormatDialog* dialog = numberFormat_ ? numberFormat_() : nullptr)
         dialog->exec();
     // Reformat what is shown, whatever the dialog's answer.
     if (state_.chosenQuantity() >= 0 && !state_.markup().empty())

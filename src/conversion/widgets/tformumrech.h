@@ -23,8 +23,10 @@ class QTableView;
 class QToolBar;
 
 namespace quillmar {
-class TextendEdit;
-class Tzahlenform;
+namespace engine {
+class NumberEdit;
+class NumberFormatDialog;
+} // namespace engine
 namespace typeset {
 class Ttxtshape;
 }
@@ -40,10 +42,10 @@ class Tformumrech : public QWidget {
     Q_OBJECT
 public:
     // The one dialog "Zahlenformat" of the run (null: the default pattern is used).
-    using NumberFormatDialog = std::function<Tzahlenform*()>;
+    using NumberFormatSource = std::function<engine::NumberFormatDialog*()>;
 
     // Loads the quantity list below the data folder prefix.
-    Tformumrech(std::filesystem::path prefix, Messages& messages, NumberFormatDialog numberFormat,
+    Tformumrech(std::filesystem::path prefix, Messages& messages, NumberFormatSource numberFormat,
                 QWidget* parent = nullptr);
     ~Tformumrech() override;
 
@@ -70,7 +72,7 @@ public:
     QListWidget* ListBox1 = nullptr; // the quantities
     QListWidget* ListBox2 = nullptr; // "Umrechnen von", yellow
     QListWidget* ListBox3 = nullptr; // "Umrechnen in", aqua
-    TextendEdit* Edit1 = nullptr;    // "Wert eingeben"
+    engine::NumberEdit* Edit1 = nullptr;    // "Wert eingeben"
     typeset::Ttxtshape* txtshape1 = nullptr;
     QPushButton* RechneBtn = nullptr;
     QPushButton* ZahlenformatBtn = nullptr;
@@ -107,7 +109,7 @@ private:
     void keepUnitChanges();
 
     Messages& messages_;
-    NumberFormatDialog numberFormat_;
+    NumberFormatSource numberFormat_;
     ConversionState state_;
 };
 

@@ -1,7 +1,7 @@
 #include "conversion/widgets/tformumrech1dlg.h"
 
-#include "engine/widgets/qt_text.h"
-#include "engine/widgets/textendedit.h"
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_edit.h"
 #include "excel/conversion_insertion.h"
 
 #include <QEvent>

@@ -1,13 +1,13 @@
 #include "engine/widgets/field_key_events.h"
 
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 // Characters of a text up to a position in UTF-16 units, and back.
@@ -97,4 +97,4 @@ KeyHandling applyVerdict(QLineEdit& field, const KeystrokeVerdict& verdict, char
     return KeyHandling::passOn;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

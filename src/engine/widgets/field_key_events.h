@@ -8,7 +8,7 @@
 class QKeyEvent;
 class QLineEdit;
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // The typed character of a key press as the keystroke rules see it: printable
 // characters, Backspace, Delete, Enter and the clipboard keys as their control
@@ -28,4 +28,4 @@ enum class KeyHandling {
 // trimmed first and its character replaced.
 KeyHandling applyVerdict(QLineEdit& field, const KeystrokeVerdict& verdict, char32_t typed);
 
-} // namespace quillmar
+} // namespace quillmar::engine

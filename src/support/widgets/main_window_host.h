@@ -19,7 +19,9 @@
 class QWidget;
 
 namespace quillmar {
-class Tzahlenform;
+namespace engine {
+class NumberFormatDialog;
+}
 namespace collection {
 class TDatadlg;
 }
@@ -85,7 +87,7 @@ public:
 
     // The one dialog "Zahlenformat" of the run; a window copies its pattern in before
     // showing it and takes the pattern back after OK.
-    virtual Tzahlenform& numberFormatDialog() = 0;
+    virtual engine::NumberFormatDialog& numberFormatDialog() = 0;
 
     // The formula display window most recently opened; the main window forgets it by
     // itself when that window is destroyed.

@@ -3,7 +3,7 @@
 // keys a user presses in a calculation window.
 #include "calcwindow/widgets/calc_environment.h"
 #include "calcwindow/widgets/teditform.h"
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -69,8 +69,8 @@ protected:
 
     std::filesystem::path folder;
     RecordingMessages messages;
-    fktliste store{messages};
-    Tzahlenform numberFormat;
+    engine::DefinitionStore store{messages};
+    engine::NumberFormatDialog numberFormat;
     std::unique_ptr<CalcEnvironment> env = makeEnvironment();
 };
 

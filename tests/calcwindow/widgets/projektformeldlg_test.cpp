@@ -67,7 +67,7 @@ TEST_F(ProjectFormulas, TypingDefiningAndDeleting)
 
     d.eingabe->setText("3+4=5");
     EXPECT_FALSE(d.definieren());
-    EXPECT_EQ(messages.shown, Lines{"\"3+4=5\" ist keine gültige Definition."});
+    EXPECT_EQ(messages.shown, Lines{"\"3+4=5\" ist keine gültige engine::Definition."});
 
     d.definierte->setCurrentRow(0);
     d.loeschen();

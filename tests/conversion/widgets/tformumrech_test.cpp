@@ -7,8 +7,8 @@
 #include "conversion/widgets/new_unit_table_dialog.h"
 #include "conversion/widgets/table_model.h"
 #include "conversion/widgets/tformumrech1dlg.h"
-#include "engine/widgets/textendedit.h"
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_edit.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "excel/fake_transport.h"
 #include "typeset/widgets/ttxtshape.h"
 

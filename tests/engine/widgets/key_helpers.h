@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace quillmar::testing {
+namespace quillmar::engine::testing {
 
 inline void pressKey(QWidget* widget, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -31,4 +31,4 @@ inline void leaveField(QWidget* widget)
     QApplication::sendEvent(widget, &out);
 }
 
-} // namespace quillmar::testing
+} // namespace quillmar::engine::testing

@@ -1,5 +1,5 @@
-#include "engine/widgets/textendedit.h"
-#include "engine/widgets/tspineditin.h"
+#include "engine/widgets/number_edit.h"
+#include "engine/widgets/integer_spin_edit.h"
 #include "key_helpers.h"
 
 #include <QStyle>
@@ -7,16 +7,16 @@
 
 #include <gtest/gtest.h>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 using testing::leaveField;
 using testing::pressKey;
 using testing::typeText;
 
-TEST(TextendEdit, typingFollowsTheKeystrokeRules)
+TEST(NumberEdit, typingFollowsTheKeystrokeRules)
 {
-    TextendEdit field;
+    NumberEdit field;
     EXPECT_EQ(field.text(), "0");
     field.clear();
     typeText(&field, "1e-");
@@ -29,66 +29,66 @@ TEST(TextendEdit, typingFollowsTheKeystrokeRules)
     EXPECT_EQ(field.text(), "12,53"); // "." typed as the decimal comma, a second one refused
     pressKey(&field, Qt::Key_Backspace, "\b");
     EXPECT_EQ(field.text(), "12,5");
-    EXPECT_EQ(field.Value(), 12.5L);
+    EXPECT_EQ(field.value(), 12.5L);
 }
 
-TEST(TextendEdit, leadingBlanksGoWhenTyping)
+TEST(NumberEdit, leadingBlanksGoWhenTyping)
 {
-    TextendEdit field;
+    NumberEdit field;
     field.setText("  5");
     field.setCursorPosition(2);
     typeText(&field, "-");
     EXPECT_EQ(field.text(), "-5");
 }
 
-TEST(TextendEdit, readOnlyFieldRefusesTyping)
+TEST(NumberEdit, readOnlyFieldRefusesTyping)
 {
-    TextendEdit field;
+    NumberEdit field;
     field.setReadOnly(true);
     typeText(&field, "7");
     pressKey(&field, Qt::Key_Backspace, "\b");
     EXPECT_EQ(field.text(), "0");
 }
 
-TEST(TextendEdit, writingValueLimitsOnlyWithoutPattern)
+TEST(NumberEdit, writingValueLimitsOnlyWithoutPattern)
 {
-    TextendEdit field;
+    NumberEdit field;
     field.setValue(2e61L);
     EXPECT_EQ(field.text(), "1E60");
-    EXPECT_EQ(field.Value(), 1e60L);
-    field.setFormatenabled(true); // reformats the value just read: 1E60 through "000.00"
+    EXPECT_EQ(field.value(), 1e60L);
+    field.setPatternEnabled(true); // reformats the value just read: 1E60 through "000.00"
     EXPECT_EQ(field.text(), "1E60");
     field.setValue(2e61L);
     EXPECT_EQ(field.text(), "2E61"); // not limited; too long for a fixed pattern
-    field.setFormatstr("0.00E+00");
+    field.setPattern("0.00E+00");
     EXPECT_EQ(field.text(), "2,00E+61");
     field.setValue(3.14159L);
-    field.setFormatstr("000.00");
+    field.setPattern("000.00");
     EXPECT_EQ(field.text(), "003,14");
 }
 
-TEST(TextendEdit, changingThePatternKeepsTheExactValue)
+TEST(NumberEdit, changingThePatternKeepsTheExactValue)
 {
-    TextendEdit field;
-    field.setFormatstr("0.0");
-    field.setFormatenabled(true);
+    NumberEdit field;
+    field.setPattern("0.0");
+    field.setPatternEnabled(true);
     field.setValue(1.0L / 3);
     EXPECT_EQ(field.text(), "0,3");
-    field.setFormatstr("0.0' m'");
+    field.setPattern("0.0' m'");
     EXPECT_EQ(field.text(), "0,3 m");
-    field.setFormatstr("0.0000");
+    field.setPattern("0.0000");
     EXPECT_EQ(field.text(), "0,3333");
     // Once the user has typed, the typed text counts.
     field.setText("2,5");
-    field.setFormatstr("0.00");
+    field.setPattern("0.00");
     EXPECT_EQ(field.text(), "2,50");
     field.setText("abc");
-    EXPECT_EQ(field.Value(), 0);
+    EXPECT_EQ(field.value(), 0);
 }
 
-TEST(Tspineditin, writingValueAppliesTheLimits)
+TEST(IntegerSpinEdit, writingValueAppliesTheLimits)
 {
-    Tspineditin field;
+    IntegerSpinEdit field;
     EXPECT_EQ(field.text(), "0");
     field.setValue(123456); // limits 0 and 0: none
     EXPECT_EQ(field.text(), "123456");
@@ -97,33 +97,33 @@ TEST(Tspineditin, writingValueAppliesTheLimits)
     field.setValue(9);
     EXPECT_EQ(field.text(), "5");
     field.setText("x");
-    EXPECT_EQ(field.Value(), 1);
+    EXPECT_EQ(field.value(), 1);
 }
 
-TEST(Tspineditin, buttonsAndArrowKeysStep)
+TEST(IntegerSpinEdit, buttonsAndArrowKeysStep)
 {
-    Tspineditin field;
+    IntegerSpinEdit field;
     field.setMinValue(1);
     field.setMaxValue(10);
     field.setIncrement(3);
     field.setValue(2);
     pressKey(&field, Qt::Key_Up);
-    EXPECT_EQ(field.Value(), 5);
+    EXPECT_EQ(field.value(), 5);
     field.upButton()->click();
     field.upButton()->click();
-    EXPECT_EQ(field.Value(), 10);
+    EXPECT_EQ(field.value(), 10);
     pressKey(&field, Qt::Key_Down);
     field.downButton()->click();
-    EXPECT_EQ(field.Value(), 4);
+    EXPECT_EQ(field.value(), 4);
     field.setReadOnly(true);
     field.upButton()->click();
     pressKey(&field, Qt::Key_Up);
-    EXPECT_EQ(field.Value(), 4);
+    EXPECT_EQ(field.value(), 4);
 }
 
-TEST(Tspineditin, typingAndLeaving)
+TEST(IntegerSpinEdit, typingAndLeaving)
 {
-    Tspineditin field;
+    IntegerSpinEdit field;
     field.setMinValue(1);
     field.setMaxValue(5);
     field.clear();
@@ -144,13 +144,13 @@ TEST(Tspineditin, typingAndLeaving)
     EXPECT_EQ(field.text(), "2");
 }
 
-TEST(Tspineditin, buttonPairAndHeight)
+TEST(IntegerSpinEdit, buttonPairAndHeight)
 {
-    Tspineditin field;
+    IntegerSpinEdit field;
     field.resize(120, 40);
     field.show();
     EXPECT_TRUE(field.spinEnabled());
-    EXPECT_EQ(field.upButton()->width(), Tspineditin::buttonWidth);
+    EXPECT_EQ(field.upButton()->width(), IntegerSpinEdit::buttonWidth);
     EXPECT_EQ(field.upButton()->mapTo(&field, QPoint(field.upButton()->width(), 0)).x()
                   + field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field),
               field.width());
@@ -163,4 +163,4 @@ TEST(Tspineditin, buttonPairAndHeight)
 }
 
 } // namespace
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -1,7 +1,7 @@
 #pragma once
 // The definition store: every variable and function defined during the run, in
 // the order of their first definition, shared by every window.
-#include "engine/tfunktion.h"
+#include "engine/compiled_expression.h"
 #include "support/messages.h"
 
 #include <memory>
@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // One stored definition. Other programs refer to the cell itself, so a
 // redefinition replaces its contents but never the cell.
-class Tfktzelle {
+class Definition {
 public:
     // The line as the caller passed it at the latest definition.
     const std::string& definitionText() const { return definitionText_; }
@@ -24,23 +24,23 @@ public:
     bool isFunction() const { return !parameterName_.empty(); }
     // Null once the definition was deleted while other programs still refer to
     // the cell; runs through it then fail until the name is defined again.
-    tfunktion* program() const { return program_.get(); }
+    CompiledExpression* program() const { return program_.get(); }
 
 private:
-    friend class fktliste;
+    friend class DefinitionStore;
     std::string definitionText_;
     std::string name_;
     std::string parameterName_;
-    std::unique_ptr<tfunktion> program_;
+    std::unique_ptr<CompiledExpression> program_;
 };
 
-class fktliste {
+class DefinitionStore {
 public:
     // messages receives the texts the evaluator shows (a refused self-reference).
-    explicit fktliste(Messages& messages);
-    ~fktliste();
-    fktliste(const fktliste&) = delete;
-    fktliste& operator=(const fktliste&) = delete;
+    explicit DefinitionStore(Messages& messages);
+    ~DefinitionStore();
+    DefinitionStore(const DefinitionStore&) = delete;
+    DefinitionStore& operator=(const DefinitionStore&) = delete;
 
     Messages& messages() const { return messages_; }
 
@@ -56,7 +56,7 @@ public:
     bool remove(std::string_view name);
 
     // The defined cell of exactly this (upper-case) name, or null.
-    const Tfktzelle* find(std::string_view name) const;
+    const Definition* find(std::string_view name) const;
 
     // Number of definitions.
     std::size_t size() const;
@@ -68,16 +68,16 @@ public:
 
     // Among the defined cells whose name text begins with, the one with the
     // longest name (the first of equally long ones), or null.
-    Tfktzelle* longestNameAt(std::string_view text) const;
+    Definition* longestNameAt(std::string_view text) const;
     // The same, counting only names that text continues with "(".
-    Tfktzelle* longestCallAt(std::string_view text) const;
+    Definition* longestCallAt(std::string_view text) const;
 
 private:
-    bool isReferenced(const Tfktzelle* cell) const;
+    bool isReferenced(const Definition* cell) const;
     void dropUnusedDeleted();
 
     Messages& messages_;
-    std::vector<std::unique_ptr<Tfktzelle>> cells_;
+    std::vector<std::unique_ptr<Definition>> cells_;
 };
 
-} // namespace quillmar
+} // namespace quillmar::engine

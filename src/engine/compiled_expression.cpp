@@ -1,14 +1,14 @@
-#include "engine/tfunktion.h"
+#include "engine/compiled_expression.h"
 
 #include "engine/decimal_number.h"
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 #include "engine/operations.h"
 #include "engine/operators.h"
 #include "engine/texts.h"
 
 #include <cmath>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 namespace {
 
@@ -19,9 +19,9 @@ char upper(char c)
 
 } // namespace
 
-tfunktion::tfunktion(const fktliste& store) : store_(store) {}
+CompiledExpression::CompiledExpression(const DefinitionStore& store) : store_(store) {}
 
-void tfunktion::append(const ProgramEntry& entry)
+void CompiledExpression::append(const ProgramEntry& entry)
 {
     if (programCount_ >= kMaxProgram) {
         success_ = false;
@@ -30,7 +30,7 @@ void tfunktion::append(const ProgramEntry& entry)
     program_[programCount_++] = entry;
 }
 
-void tfunktion::pushOperator(std::uint16_t code, Tfktzelle* cell)
+void CompiledExpression::pushOperator(std::uint16_t code, Definition* cell)
 {
     if (operatorDepth_ >= kMaxOperators) {
         success_ = false;
@@ -39,7 +39,7 @@ void tfunktion::pushOperator(std::uint16_t code, Tfktzelle* cell)
     operators_[operatorDepth_++] = {code, cell};
 }
 
-void tfunktion::closeGroup()
+void CompiledExpression::closeGroup()
 {
     for (;;) {
         if (operatorDepth_ == 0) {
@@ -55,7 +55,7 @@ void tfunktion::closeGroup()
     }
 }
 
-void tfunktion::applyOperator(std::uint16_t code, Tfktzelle* called)
+void CompiledExpression::applyOperator(std::uint16_t code, Definition* called)
 {
     // Operators of equal precedence are taken from left to right.
     for (;;) {
@@ -75,8 +75,8 @@ void tfunktion::applyOperator(std::uint16_t code, Tfktzelle* called)
     pushOperator(code, called);
 }
 
-bool tfunktion::readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code,
-                             Tfktzelle*& called) const
+bool CompiledExpression::readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code,
+                             Definition*& called) const
 {
     switch (text[pos]) {
     case '+': code = opAdd; break;
@@ -98,7 +98,7 @@ bool tfunktion::readOperator(std::string_view text, std::size_t& pos, std::uint1
                 return true;
             }
         }
-        Tfktzelle* cell = store_.longestCallAt(rest);
+        Definition* cell = store_.longestCallAt(rest);
         if (cell == nullptr || !cell->isFunction())
             return false;
         code = opCall;
@@ -111,7 +111,7 @@ bool tfunktion::readOperator(std::string_view text, std::size_t& pos, std::uint1
     return true;
 }
 
-void tfunktion::readOperand(std::string_view text, std::size_t& pos, std::string_view parameterName)
+void CompiledExpression::readOperand(std::string_view text, std::size_t& pos, std::string_view parameterName)
 {
     const std::string_view rest = text.substr(pos);
     if (!parameterName.empty() && rest.starts_with(parameterName)) {
@@ -119,7 +119,7 @@ void tfunktion::readOperand(std::string_view text, std::size_t& pos, std::string
         pos += parameterName.size();
         return;
     }
-    Tfktzelle* cell = store_.longestNameAt(rest);
+    Definition* cell = store_.longestNameAt(rest);
     if (cell == nullptr || cell->isFunction()) {
         success_ = false;
         return;
@@ -128,7 +128,7 @@ void tfunktion::readOperand(std::string_view text, std::size_t& pos, std::string
     pos += cell->name().size();
 }
 
-bool tfunktion::compile(std::string_view body, std::string_view parameterName, std::string_view ownName)
+bool CompiledExpression::compile(std::string_view body, std::string_view parameterName, std::string_view ownName)
 {
     programCount_ = 0;
     operatorDepth_ = 0;
@@ -148,7 +148,7 @@ bool tfunktion::compile(std::string_view body, std::string_view parameterName, s
     std::size_t pos = 0;
     while (pos < length && success_) {
         std::uint16_t code = 0;
-        Tfktzelle* called = nullptr;
+        Definition* called = nullptr;
         Real number = 0;
         if (readOperator(text, pos, code, called)) {
             if (code == opOpen) {
@@ -217,7 +217,7 @@ Step stepOf(const ProgramEntry& entry)
 
 } // namespace
 
-void tfunktion::optimize()
+void CompiledExpression::optimize()
 {
     // Computes what depends on numbers alone once, here, with the same operations
     // in the same order as a run would, so every value stays the same to the last
@@ -265,7 +265,7 @@ void tfunktion::optimize()
     }
 }
 
-bool tfunktion::check(std::string_view ownName)
+bool CompiledExpression::check(std::string_view ownName)
 {
     int count = 0;
     for (int i = 0; i < programCount_; ++i) {
@@ -277,7 +277,7 @@ bool tfunktion::check(std::string_view ownName)
             break;
         case ProgramEntry::Kind::cell:
             if (entry.cell->name() == ownName) {
-                store_.messages().show(texts::kRekursiveDefinition);
+                store_.messages().show(texts::kRecursiveDefinition);
                 return success_ = false;
             }
             ++count;
@@ -289,7 +289,7 @@ bool tfunktion::check(std::string_view ownName)
             break;
         case ProgramEntry::Kind::operation:
             if (entry.code == opCall && entry.cell->name() == ownName) {
-                store_.messages().show(texts::kRekursiveDefinition);
+                store_.messages().show(texts::kRecursiveDefinition);
                 return success_ = false;
             }
             if (isBinary(entry.code)) {
@@ -307,7 +307,7 @@ bool tfunktion::check(std::string_view ownName)
     return success_ = (count == 1);
 }
 
-bool tfunktion::references(const Tfktzelle* cell) const
+bool CompiledExpression::references(const Definition* cell) const
 {
     for (int i = 0; i < programCount_; ++i) {
         if (program_[i].cell == cell)
@@ -341,17 +341,17 @@ Real raise(Real a, Real b, bool& ok)
 
 } // namespace
 
-Real tfunktion::runNested(const ProgramEntry& entry, const Real& argument, int depth, long& runsLeft, bool& ok)
+Real CompiledExpression::runNested(const ProgramEntry& entry, const Real& argument, int depth, long& runsLeft, bool& ok)
 {
     Real value = 0;
-    tfunktion* program = entry.cell->program();
+    CompiledExpression* program = entry.cell->program();
     // A variable that became a function has no value of its own.
     ok = program != nullptr && (entry.kind != ProgramEntry::Kind::cell || !entry.cell->isFunction())
         && --runsLeft >= 0 && program->run(argument, value, depth + 1, runsLeft);
     return value;
 }
 
-bool tfunktion::run(const Real& argument, Real& result, int depth, long& runsLeft)
+bool CompiledExpression::run(const Real& argument, Real& result, int depth, long& runsLeft)
 {
     // A program that is already running is part of a cycle of definitions:
     // without branches such a run could never end.
@@ -464,4 +464,4 @@ bool tfunktion::run(const Real& argument, Real& result, int depth, long& runsLef
     return ok;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -1,11 +1,11 @@
-#include "engine/zeileauswerten.h"
+#include "engine/evaluate_line.h"
 
 #include "engine/number_format.h"
 #include "support/text.h"
 
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 namespace {
 
@@ -27,10 +27,10 @@ std::string_view withoutLastCharacter(std::string_view line)
     return line.substr(0, end);
 }
 
-bool evaluateExpression(fktliste& store, std::string& line, Real& result)
+bool evaluateExpression(DefinitionStore& store, std::string& line, Real& result)
 {
     // The expression is taken as the caller wrote it: blanks are not tokens.
-    tfunktion program(store);
+    CompiledExpression program(store);
     if (!program.compile(withoutLastCharacter(line), {}, {}))
         return false;
     Real value = 0;
@@ -43,13 +43,13 @@ bool evaluateExpression(fktliste& store, std::string& line, Real& result)
 
 } // namespace
 
-bool zeileauswerten(fktliste& store, std::string& line, Real& result)
+bool evaluateLine(DefinitionStore& store, std::string& line, Real& result)
 {
     if (line.empty() || text::length(line) > kMaxLineChars)
         return false;
 
     // Reading the head works on an upper-cased copy without blanks and tabs.
-    char buffer[tfunktion::kMaxBodyBytes];
+    char buffer[CompiledExpression::kMaxBodyBytes];
     std::size_t length = 0;
     for (char c : line) {
         if (c == ' ' || c == '\t')
@@ -82,4 +82,4 @@ bool zeileauswerten(fktliste& store, std::string& line, Real& result)
     return true;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -1,8 +1,8 @@
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_format_dialog.h"
 
 #include "engine/format_samples.h"
 #include "engine/number_texts.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,33 +14,33 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-namespace quillmar {
+namespace quillmar::engine {
 
-Tzahlenform::Tzahlenform(QWidget* parent)
+NumberFormatDialog::NumberFormatDialog(QWidget* parent)
     : QDialog(parent)
-    , m_pattern(toQString(numtexts::defaultPattern))
+    , pattern_(toQString(engine::texts::defaultPattern))
 {
-    setWindowTitle(toQString(numtexts::dialogCaption));
+    setWindowTitle(toQString(engine::texts::dialogCaption));
 
     FormatEdit = new QComboBox(this);
     FormatEdit->setEditable(true);
     FormatEdit->setInsertPolicy(QComboBox::NoInsert); // typing a pattern does not add it to the presets
-    for (std::string_view preset : numtexts::presetPatterns)
+    for (std::string_view preset : engine::texts::presetPatterns)
         FormatEdit->addItem(toQString(preset));
-    auto* chooseLabel = new QLabel(toQString(numtexts::chooseFormatLabel), this);
+    auto* chooseLabel = new QLabel(toQString(engine::texts::chooseFormatLabel), this);
     chooseLabel->setBuddy(FormatEdit);
 
     Unform = new QListWidget(this);
-    for (std::string_view sample : numtexts::sampleNumbers)
+    for (std::string_view sample : engine::texts::sampleNumbers)
         Unform->addItem(toQString(sample));
     Form = new QListWidget(this);
     for (QListWidget* list : {Unform, Form})
         list->setFocusPolicy(Qt::NoFocus);
 
-    OKBtn = new QPushButton(toQString(numtexts::okButton), this);
+    OKBtn = new QPushButton(toQString(engine::texts::okButton), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(toQString(numtexts::cancelButton), this);
-    HelpBtn = new QPushButton(toQString(numtexts::helpButton), this);
+    CancelBtn = new QPushButton(toQString(engine::texts::cancelButton), this);
+    HelpBtn = new QPushButton(toQString(engine::texts::helpButton), this);
     HelpBtn->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
@@ -51,31 +51,31 @@ Tzahlenform::Tzahlenform(QWidget* parent)
     lists->addWidget(Unform);
     lists->addWidget(Form);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(toQString(numtexts::displayFormatLabel), this));
+    layout->addWidget(new QLabel(toQString(engine::texts::displayFormatLabel), this));
     layout->addWidget(chooseLabel);
     layout->addWidget(FormatEdit);
-    layout->addWidget(new QLabel(toQString(numtexts::samplesLabel), this));
+    layout->addWidget(new QLabel(toQString(engine::texts::samplesLabel), this));
     layout->addLayout(lists);
     layout->addWidget(buttons);
 
-    connect(FormatEdit, &QComboBox::editTextChanged, this, &Tzahlenform::refillForm);
-    connect(buttons, &QDialogButtonBox::accepted, this, &Tzahlenform::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &Tzahlenform::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { emit helpRequested(numtexts::helpContext); });
+    connect(FormatEdit, &QComboBox::editTextChanged, this, &NumberFormatDialog::refillForm);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NumberFormatDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &NumberFormatDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { emit helpRequested(engine::texts::helpContext); });
 
     refillForm(FormatEdit->currentText());
 }
 
-void Tzahlenform::showEvent(QShowEvent* event)
+void NumberFormatDialog::showEvent(QShowEvent* event)
 {
-    FormatEdit->setEditText(m_pattern);
-    refillForm(m_pattern); // also when the text did not change
+    FormatEdit->setEditText(pattern_);
+    refillForm(pattern_); // also when the text did not change
     FormatEdit->setFocus();
     FormatEdit->lineEdit()->selectAll();
     QDialog::showEvent(event);
 }
 
-void Tzahlenform::keyPressEvent(QKeyEvent* event)
+void NumberFormatDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::HelpContents)) {
         HelpBtn->click();
@@ -84,17 +84,17 @@ void Tzahlenform::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void Tzahlenform::accept()
+void NumberFormatDialog::accept()
 {
-    m_pattern = FormatEdit->currentText();
+    pattern_ = FormatEdit->currentText();
     QDialog::accept();
 }
 
-void Tzahlenform::refillForm(const QString& pattern)
+void NumberFormatDialog::refillForm(const QString& pattern)
 {
     Form->clear();
     for (const std::string& text : formatSampleNumbers(toStdString(pattern)))
         Form->addItem(toQString(text));
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -1,8 +1,8 @@
-#include "engine/widgets/tspineditin.h"
+#include "engine/widgets/integer_spin_edit.h"
 
 #include "engine/field_values.h"
 #include "engine/widgets/field_key_events.h"
-#include "engine/widgets/qt_text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
 QToolButton* makeArrowButton(QWidget* parent, Qt::ArrowType arrow)
@@ -23,79 +23,79 @@ QToolButton* makeArrowButton(QWidget* parent, Qt::ArrowType arrow)
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true); // holding a button keeps stepping
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    button->setFixedWidth(Tspineditin::buttonWidth);
+    button->setFixedWidth(IntegerSpinEdit::buttonWidth);
     return button;
 }
 
 } // namespace
 
-Tspineditin::Tspineditin(QWidget* parent)
+IntegerSpinEdit::IntegerSpinEdit(QWidget* parent)
     : QLineEdit(QStringLiteral("0"), parent)
 {
-    m_buttons = new QWidget(this);
-    auto* column = new QVBoxLayout(m_buttons);
+    buttons_ = new QWidget(this);
+    auto* column = new QVBoxLayout(buttons_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_up = makeArrowButton(m_buttons, Qt::UpArrow);
-    m_down = makeArrowButton(m_buttons, Qt::DownArrow);
-    column->addWidget(m_up);
-    column->addWidget(m_down);
-    m_buttons->setCursor(Qt::ArrowCursor);
-    connect(m_up, &QToolButton::clicked, this, &Tspineditin::stepUp);
-    connect(m_down, &QToolButton::clicked, this, &Tspineditin::stepDown);
+    up_ = makeArrowButton(buttons_, Qt::UpArrow);
+    down_ = makeArrowButton(buttons_, Qt::DownArrow);
+    column->addWidget(up_);
+    column->addWidget(down_);
+    buttons_->setCursor(Qt::ArrowCursor);
+    connect(up_, &QToolButton::clicked, this, &IntegerSpinEdit::stepUp);
+    connect(down_, &QToolButton::clicked, this, &IntegerSpinEdit::stepDown);
     setTextMargins(0, 0, buttonWidth + 2, 0);
     setMinimumHeight(lowestHeight());
     placeButtons();
 }
 
-int Tspineditin::Value() const
+int IntegerSpinEdit::value() const
 {
-    return readSpinValue(toStdString(text()), m_minValue);
+    return readIntegerSpinValue(toStdString(text()), minValue_);
 }
 
-void Tspineditin::setValue(int value)
+void IntegerSpinEdit::setValue(int value)
 {
-    setText(QString::number(limitSpinValue(value, m_minValue, m_maxValue)));
+    setText(QString::number(limitIntegerSpinValue(value, minValue_, maxValue_)));
 }
 
-void Tspineditin::setEditorEnabled(bool enabled)
+void IntegerSpinEdit::setEditorEnabled(bool enabled)
 {
-    m_editorEnabled = enabled;
+    editorEnabled_ = enabled;
     setAcceptDrops(enabled);
 }
 
-bool Tspineditin::spinEnabled() const
+bool IntegerSpinEdit::spinEnabled() const
 {
-    return !m_buttons->isHidden();
+    return !buttons_->isHidden();
 }
 
-void Tspineditin::setSpinEnabled(bool enabled)
+void IntegerSpinEdit::setSpinEnabled(bool enabled)
 {
-    m_buttons->setHidden(!enabled);
+    buttons_->setHidden(!enabled);
     setTextMargins(0, 0, enabled ? buttonWidth + 2 : 0, 0);
 }
 
-void Tspineditin::stepUp()
+void IntegerSpinEdit::stepUp()
 {
     step(true);
 }
 
-void Tspineditin::stepDown()
+void IntegerSpinEdit::stepDown()
 {
     step(false);
 }
 
-void Tspineditin::step(bool up)
+void IntegerSpinEdit::step(bool up)
 {
     if (isReadOnly()) {
         QApplication::beep();
         return;
     }
-    setValue(stepSpinValue(Value(), m_increment, up, m_minValue, m_maxValue));
+    setValue(stepIntegerSpinValue(value(), increment_, up, minValue_, maxValue_));
     selectAll();
 }
 
-void Tspineditin::keyPressEvent(QKeyEvent* event)
+void IntegerSpinEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         step(event->key() == Qt::Key_Up);
@@ -103,30 +103,30 @@ void Tspineditin::keyPressEvent(QKeyEvent* event)
     }
     const char32_t typed = typedCharacter(event);
     if (typed == 0x18 || typed == 0x16) { // cut, paste
-        if (!spinClipboardEditAllowed(m_editorEnabled, isReadOnly())) {
+        if (!integerSpinClipboardEditAllowed(editorEnabled_, isReadOnly())) {
             QApplication::beep();
             return;
         }
     } else if (typed != 0) {
-        const bool editable = m_editorEnabled && isEnabled() && !isReadOnly();
-        const KeystrokeVerdict verdict = judgeSpinEditKey(keystrokeInput(*this, toStdString(text()), typed, editable));
+        const bool editable = editorEnabled_ && isEnabled() && !isReadOnly();
+        const KeystrokeVerdict verdict = judgeIntegerSpinKey(keystrokeInput(*this, toStdString(text()), typed, editable));
         if (applyVerdict(*this, verdict, typed) == KeyHandling::handled)
             return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
-void Tspineditin::focusOutEvent(QFocusEvent* event)
+void IntegerSpinEdit::focusOutEvent(QFocusEvent* event)
 {
-    if (const std::optional<int> value = spinValueOnLeave(toStdString(text()), m_minValue, m_maxValue))
+    if (const std::optional<int> value = integerSpinValueOnLeave(toStdString(text()), minValue_, maxValue_))
         setText(QString::number(*value));
     QLineEdit::focusOutEvent(event);
 }
 
-void Tspineditin::contextMenuEvent(QContextMenuEvent* event)
+void IntegerSpinEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
-    if (!spinClipboardEditAllowed(m_editorEnabled, isReadOnly()))
+    if (!integerSpinClipboardEditAllowed(editorEnabled_, isReadOnly()))
         for (QAction* action : menu->actions())
             if (action->objectName() == QLatin1String("edit-cut") || action->objectName() == QLatin1String("edit-paste")
                 || action->objectName() == QLatin1String("edit-delete") || action->objectName() == QLatin1String("edit-undo")
@@ -136,33 +136,33 @@ void Tspineditin::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
-int Tspineditin::lowestHeight() const
+int IntegerSpinEdit::lowestHeight() const
 {
     const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    return spinMinimumHeight(border, fontMetrics().height(), QFontMetrics(QApplication::font()).height());
+    return integerSpinMinimumHeight(border, fontMetrics().height(), QFontMetrics(QApplication::font()).height());
 }
 
-QSize Tspineditin::minimumSizeHint() const
+QSize IntegerSpinEdit::minimumSizeHint() const
 {
     QSize size = QLineEdit::minimumSizeHint();
     size.setHeight(std::max(size.height(), lowestHeight()));
     return size;
 }
 
-QSize Tspineditin::sizeHint() const
+QSize IntegerSpinEdit::sizeHint() const
 {
     QSize size = QLineEdit::sizeHint();
     size.setHeight(std::max(size.height(), lowestHeight()));
     return size;
 }
 
-void Tspineditin::resizeEvent(QResizeEvent* event)
+void IntegerSpinEdit::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
     placeButtons();
 }
 
-void Tspineditin::changeEvent(QEvent* event)
+void IntegerSpinEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
@@ -171,10 +171,10 @@ void Tspineditin::changeEvent(QEvent* event)
     }
 }
 
-void Tspineditin::placeButtons()
+void IntegerSpinEdit::placeButtons()
 {
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    m_buttons->setGeometry(width() - buttonWidth - frame, frame, buttonWidth, std::max(0, height() - 2 * frame));
+    buttons_->setGeometry(width() - buttonWidth - frame, frame, buttonWidth, std::max(0, height() - 2 * frame));
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

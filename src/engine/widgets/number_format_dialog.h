@@ -1,5 +1,5 @@
 #pragma once
-// Tzahlenform: the dialog "Zahlenformat", in which the user picks or types a
+// NumberFormatDialog: the dialog "Zahlenformat", in which the user picks or types a
 // number pattern and sees it applied to sample numbers. One instance lives for the
 // whole run and holds the current pattern.
 #include <QDialog>
@@ -9,18 +9,18 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace quillmar {
+namespace quillmar::engine {
 
-class Tzahlenform : public QDialog {
+class NumberFormatDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tzahlenform(QWidget* parent = nullptr);
+    explicit NumberFormatDialog(QWidget* parent = nullptr);
 
     // The current pattern; a window copies its own pattern in before showing the
     // dialog and takes it back after OK.
-    QString pattern() const { return m_pattern; }
-    void setPattern(const QString& pattern) { m_pattern = pattern; }
+    QString pattern() const { return pattern_; }
+    void setPattern(const QString& pattern) { pattern_ = pattern; }
 
     QListWidget* Unform = nullptr;
     QListWidget* Form = nullptr;
@@ -43,7 +43,7 @@ protected:
 private:
     void refillForm(const QString& pattern);
 
-    QString m_pattern;
+    QString pattern_;
 };
 
-} // namespace quillmar
+} // namespace quillmar::engine

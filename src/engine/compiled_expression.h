@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
-namespace quillmar {
+namespace quillmar::engine {
 
-class fktliste;
-class Tfktzelle;
+class DefinitionStore;
+class Definition;
 
 // What a run does with one program entry: one flat choice, so that running
 // needs a single dispatch per entry. The suffix says where the right operand of
@@ -46,11 +46,11 @@ struct ProgramEntry {
     Kind kind;
     Step step; // set once the program is complete
     std::uint16_t code;
-    Tfktzelle* cell;
+    Definition* cell;
     Real number;
 };
 
-class tfunktion {
+class CompiledExpression {
 public:
     static constexpr int kMaxProgram = 100;
     static constexpr int kMaxOperators = 50;
@@ -65,9 +65,9 @@ public:
     // The longest body in bytes: 200 characters of up to four bytes each.
     static constexpr std::size_t kMaxBodyBytes = 800;
 
-    explicit tfunktion(const fktliste& store);
-    tfunktion(const tfunktion&) = delete;
-    tfunktion& operator=(const tfunktion&) = delete;
+    explicit CompiledExpression(const DefinitionStore& store);
+    CompiledExpression(const CompiledExpression&) = delete;
+    CompiledExpression& operator=(const CompiledExpression&) = delete;
 
     // Compiles body against the store, with the parameter name of a function
     // (empty otherwise) and the name being defined (empty for an expression).
@@ -85,26 +85,26 @@ public:
     }
 
     // Whether the program refers to cell, as a variable or as a called function.
-    bool references(const Tfktzelle* cell) const;
+    bool references(const Definition* cell) const;
 
 private:
     struct PendingOperator {
         std::uint16_t code;
-        Tfktzelle* cell;
+        Definition* cell;
     };
 
     bool run(const Real& argument, Real& result, int depth, long& runsLeft);
     static Real runNested(const ProgramEntry& entry, const Real& argument, int depth, long& runsLeft, bool& ok);
     bool check(std::string_view ownName);
     void optimize();
-    bool readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code, Tfktzelle*& called) const;
+    bool readOperator(std::string_view text, std::size_t& pos, std::uint16_t& code, Definition*& called) const;
     void readOperand(std::string_view text, std::size_t& pos, std::string_view parameterName);
-    void applyOperator(std::uint16_t code, Tfktzelle* called);
+    void applyOperator(std::uint16_t code, Definition* called);
     void closeGroup();
-    void pushOperator(std::uint16_t code, Tfktzelle* cell);
+    void pushOperator(std::uint16_t code, Definition* cell);
     void append(const ProgramEntry& entry);
 
-    const fktliste& store_;
+    const DefinitionStore& store_;
     ProgramEntry program_[kMaxProgram];
     PendingOperator operators_[kMaxOperators];
     Real values_[kMaxValues]; // below the top value, which a run keeps apart
@@ -114,4 +114,4 @@ private:
     bool running_ = false;
 };
 
-} // namespace quillmar
+} // namespace quillmar::engine

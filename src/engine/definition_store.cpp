@@ -1,16 +1,16 @@
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 
 #include "support/text.h"
 
 #include <algorithm>
 
-namespace quillmar {
+namespace quillmar::engine {
 
-fktliste::fktliste(Messages& messages) : messages_(messages) {}
+DefinitionStore::DefinitionStore(Messages& messages) : messages_(messages) {}
 
-fktliste::~fktliste() = default;
+DefinitionStore::~DefinitionStore() = default;
 
-std::vector<std::string> fktliste::list() const
+std::vector<std::string> DefinitionStore::list() const
 {
     std::vector<std::string> texts;
     for (const auto& cell : cells_) {
@@ -20,18 +20,18 @@ std::vector<std::string> fktliste::list() const
     return texts;
 }
 
-void fktliste::clear()
+void DefinitionStore::clear()
 {
     cells_.clear();
 }
 
-std::size_t fktliste::size() const
+std::size_t DefinitionStore::size() const
 {
     return static_cast<std::size_t>(
         std::count_if(cells_.begin(), cells_.end(), [](const auto& cell) { return cell->program_ != nullptr; }));
 }
 
-const Tfktzelle* fktliste::find(std::string_view name) const
+const Definition* DefinitionStore::find(std::string_view name) const
 {
     for (const auto& cell : cells_) {
         if (cell->program_ && cell->name_ == name)
@@ -40,21 +40,21 @@ const Tfktzelle* fktliste::find(std::string_view name) const
     return nullptr;
 }
 
-bool fktliste::define(std::string_view name, std::string_view parameterName, std::string_view body,
+bool DefinitionStore::define(std::string_view name, std::string_view parameterName, std::string_view body,
                       std::string_view line)
 {
     // Deleted cells count here too: defining the name again revives the cell
     // that older definitions still refer to.
     auto existing = std::find_if(cells_.begin(), cells_.end(),
                                  [&](const auto& cell) { return cell->name_ == name; });
-    auto program = std::make_unique<tfunktion>(*this);
+    auto program = std::make_unique<CompiledExpression>(*this);
     if (!program->compile(body, parameterName, name))
         return false;
     if (existing == cells_.end()) {
-        cells_.push_back(std::make_unique<Tfktzelle>());
+        cells_.push_back(std::make_unique<Definition>());
         existing = cells_.end() - 1;
     }
-    Tfktzelle& cell = **existing;
+    Definition& cell = **existing;
     cell.definitionText_ = line;
     cell.name_ = name;
     cell.parameterName_ = parameterName;
@@ -62,9 +62,9 @@ bool fktliste::define(std::string_view name, std::string_view parameterName, std
     return true;
 }
 
-Tfktzelle* fktliste::longestNameAt(std::string_view text) const
+Definition* DefinitionStore::longestNameAt(std::string_view text) const
 {
-    Tfktzelle* best = nullptr;
+    Definition* best = nullptr;
     for (const auto& cell : cells_) {
         if (cell->program_ && text.starts_with(cell->name_)
             && (best == nullptr || cell->name_.size() > best->name_.size()))
@@ -73,9 +73,9 @@ Tfktzelle* fktliste::longestNameAt(std::string_view text) const
     return best;
 }
 
-Tfktzelle* fktliste::longestCallAt(std::string_view text) const
+Definition* DefinitionStore::longestCallAt(std::string_view text) const
 {
-    Tfktzelle* best = nullptr;
+    Definition* best = nullptr;
     for (const auto& cell : cells_) {
         const std::string& name = cell->name_;
         if (cell->program_ && text.size() > name.size() && text[name.size()] == '(' && text.starts_with(name)
@@ -85,14 +85,14 @@ Tfktzelle* fktliste::longestCallAt(std::string_view text) const
     return best;
 }
 
-bool fktliste::isReferenced(const Tfktzelle* cell) const
+bool DefinitionStore::isReferenced(const Definition* cell) const
 {
     return std::any_of(cells_.begin(), cells_.end(), [&](const auto& other) {
         return other.get() != cell && other->program_ && other->program_->references(cell);
     });
 }
 
-void fktliste::dropUnusedDeleted()
+void DefinitionStore::dropUnusedDeleted()
 {
     // A deleted definition no longer refers to anything, so deleted cells that
     // only it used are dropped with it.
@@ -109,14 +109,14 @@ void fktliste::dropUnusedDeleted()
     }
 }
 
-bool fktliste::remove(std::string_view name)
+bool DefinitionStore::remove(std::string_view name)
 {
     const std::string upper = text::upperAscii(name);
     auto it = std::find_if(cells_.begin(), cells_.end(),
                            [&](const auto& cell) { return cell->program_ && cell->name_ == upper; });
     if (it == cells_.end())
         return false;
-    Tfktzelle& cell = **it;
+    Definition& cell = **it;
     cell.program_.reset();
     cell.definitionText_.clear();
     cell.parameterName_.clear();
@@ -124,4 +124,4 @@ bool fktliste::remove(std::string_view name)
     return true;
 }
 
-} // namespace quillmar
+} // namespace quillmar::engine

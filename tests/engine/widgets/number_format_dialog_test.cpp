@@ -1,4 +1,4 @@
-#include "engine/widgets/tzahlenform.h"
+#include "engine/widgets/number_format_dialog.h"
 #include "key_helpers.h"
 
 #include <QComboBox>
@@ -10,10 +10,10 @@
 
 #include <vector>
 
-namespace quillmar {
+namespace quillmar::engine {
 namespace {
 
-QStringList formTexts(const Tzahlenform& dialog)
+QStringList formTexts(const NumberFormatDialog& dialog)
 {
     QStringList texts;
     for (int i = 0; i < dialog.Form->count(); ++i)
@@ -21,9 +21,9 @@ QStringList formTexts(const Tzahlenform& dialog)
     return texts;
 }
 
-TEST(Tzahlenform, showsTheSamplesWithTheCurrentPattern)
+TEST(NumberFormatDialog, showsTheSamplesWithTheCurrentPattern)
 {
-    Tzahlenform dialog;
+    NumberFormatDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Zahlenformat");
     EXPECT_EQ(dialog.pattern(), "0.000");
     EXPECT_EQ(dialog.FormatEdit->count(), 12);
@@ -38,9 +38,9 @@ TEST(Tzahlenform, showsTheSamplesWithTheCurrentPattern)
     EXPECT_EQ(dialog.Form->item(1)->text(), "234,34353453E02");
 }
 
-TEST(Tzahlenform, okTakesThePatternAndCancelKeepsTheOld)
+TEST(NumberFormatDialog, okTakesThePatternAndCancelKeepsTheOld)
 {
-    Tzahlenform dialog;
+    NumberFormatDialog dialog;
     dialog.show();
     dialog.FormatEdit->setEditText("#,##0.0");
     dialog.CancelBtn->click();
@@ -55,11 +55,11 @@ TEST(Tzahlenform, okTakesThePatternAndCancelKeepsTheOld)
     EXPECT_EQ(dialog.pattern(), "#,##0.0");
 }
 
-TEST(Tzahlenform, keyboardAndHelp)
+TEST(NumberFormatDialog, keyboardAndHelp)
 {
-    Tzahlenform dialog;
+    NumberFormatDialog dialog;
     std::vector<int> help;
-    QObject::connect(&dialog, &Tzahlenform::helpRequested, [&](int context) { help.push_back(context); });
+    QObject::connect(&dialog, &NumberFormatDialog::helpRequested, [&](int context) { help.push_back(context); });
     dialog.show();
     dialog.HelpBtn->click();
     testing::pressKey(&dialog, Qt::Key_F1);
@@ -80,4 +80,4 @@ TEST(Tzahlenform, keyboardAndHelp)
 }
 
 } // namespace
-} // namespace quillmar
+} // namespace quillmar::engine

@@ -1,11 +1,11 @@
 #pragma once
 // The one entry point of the evaluator: works one text line against the store.
-#include "engine/fktliste.h"
+#include "engine/definition_store.h"
 #include "support/real.h"
 
 #include <string>
 
-namespace quillmar {
+namespace quillmar::engine {
 
 // The longest line and the longest name or parameter name, in characters.
 inline constexpr std::size_t kMaxLineChars = 200;
@@ -17,6 +17,6 @@ inline constexpr std::size_t kMaxNameChars = 20;
 // False when the line is refused or the computation fails; then line, result and
 // store are unchanged. Lines longer than kMaxLineChars and names longer than
 // kMaxNameChars are refused.
-bool zeileauswerten(fktliste& store, std::string& line, Real& result);
+bool evaluateLine(DefinitionStore& store, std::string& line, Real& result);
 
-} // namespace quillmar
+} // namespace quillmar::engine
