@@ -3,7 +3,7 @@
 // records and 5,000 quantities.
 #include "collection/table_file.h"
 #include "collection/table_layouts.h"
-#include "collection/tdatadlg.h"
+#include "collection/collection_tables.h"
 #include "support/messages.h"
 
 #include <benchmark/benchmark.h>
@@ -132,10 +132,10 @@ void BM_InitialisierenBothTables(benchmark::State& state)
 {
     SilentMessages silent;
     for (auto _ : state) {
-        auto d = std::make_unique<TDatadlg>();
-        if (!d->initialisieren(dataFolder(), silent))
+        auto d = std::make_unique<CollectionTables>();
+        if (!d->open(dataFolder(), silent))
             state.SkipWithError("initialisieren failed");
-        benchmark::DoNotOptimize(d->table2.recordCount());
+        benchmark::DoNotOptimize(d->formulas.recordCount());
         state.PauseTiming();
         d.reset();
         state.ResumeTiming();

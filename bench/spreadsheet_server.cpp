@@ -4,9 +4,9 @@
 // - a whole insertion block sent as macro commands through the transport;
 // - saving that block as .xlsx against writing the same cells with plain
 //   libxlsxwriter calls (the floor: no A1 conversion, no temporary file).
-#include "excel/server/server_transport.h"
-#include "excel/server/sheet.h"
-#include "excel/server/xlsx_export.h"
+#include "spreadsheet/server/server_transport.h"
+#include "spreadsheet/server/sheet.h"
+#include "spreadsheet/server/xlsx_export.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-using namespace quillmar::excel::server;
+using namespace quillmar::spreadsheet::server;
 
 namespace {
 

@@ -1,11 +1,11 @@
-// Start-up to a usable main window: Tmainform with its pages, menus, tool bars,
+// Start-up to a usable main window: MainWindow with its pages, menus, tool bars,
 // dialogs, link component and settings file, shown and painted; side by side with
 // a plain QMainWindow of the same outline (three tabs, a menu bar, a tool bar) as
 // the peer, so the cost of the shell itself stands out.
-#include "app/excel_factory.h"
-#include "app/tmainform.h"
-#include "collection/tdatadlg.h"
-#include "excel/widgets/builtin_spreadsheet.h"
+#include "app/spreadsheet_factory.h"
+#include "app/main_window.h"
+#include "collection/collection_tables.h"
+#include "spreadsheet/widgets/builtin_spreadsheet.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -50,10 +50,10 @@ void BM_QuillmarMainWindowReady(benchmark::State& state)
 {
     const fs::path folder = dataFolder();
     quillmar::SilentMessages messages;
-    quillmar::excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
+    quillmar::spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
     for (auto _ : state) {
-        quillmar::collection::TDatadlg data;
-        quillmar::app::Tmainform form(folder, messages, data, quillmar::app::programExcelFactory(spreadsheet));
+        quillmar::collection::CollectionTables data;
+        quillmar::app::MainWindow form(folder, messages, data, quillmar::app::programConversationFactory(spreadsheet));
         form.createOptionDialogs();
         form.createVersionDialog();
         form.readSettingsFile();

@@ -4,7 +4,7 @@
 // metrics; every iteration draws the whole built-in sample set, and the counter
 // "per_formula" gives the average time for one formula.
 #include "typeset/markup_layout.h"
-#include "typeset/sample_markup.h"
+#include "sample_markup.h"
 #include "typeset/symbol_font.h"
 #include "typeset/widgets/qt_drawing_surface.h"
 

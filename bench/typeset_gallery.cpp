@@ -3,10 +3,10 @@
 //   bench_typeset_gallery [sheet.png] [collection folder]
 // The markup comes from the lines FORMEL, SYMBOL and EINHEIT of the collection's
 // text files (data/collection/*.txt); without them from a built-in sample list.
-// Each cell shows the formula drawn by Ttxtshape (Arial 12) and its markup below.
+// Each cell shows the formula drawn by FormulaLabel (Arial 12) and its markup below.
 #include "support/file_io.h"
-#include "typeset/sample_markup.h"
-#include "typeset/widgets/ttxtshape.h"
+#include "sample_markup.h"
+#include "typeset/widgets/formula_label.h"
 
 #include <QApplication>
 #include <QImage>
@@ -67,12 +67,12 @@ int main(int argc, char** argv)
     QPainter painter(&sheet);
     QFont caption(QStringLiteral("DejaVu Sans Mono"), 7);
 
-    typeset::Ttxtshape shape;
+    typeset::FormulaLabel shape;
     shape.setFont(QFont(QStringLiteral("Arial"), 12));
     shape.setTag(2); // fixed cells
-    shape.setShowRahmen(false);
-    shape.setTextposx(12);
-    shape.setTextposy(34);
+    shape.setFrameShown(false);
+    shape.setTextX(12);
+    shape.setTextY(34);
     shape.resize(cellWidth, cellHeight - 14);
     for (int i = 0; i < count; ++i) {
         const QPoint corner((i % columns) * cellWidth, (i / columns) * cellHeight);

@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    if (const auto status = quillmar::cli::runTool(argc, argv))
+    if (const auto status = quillmar::cli::runVerb(argc, argv))
         return *status;
     return runGui(argc, argv);
 }

@@ -1,16 +1,16 @@
 #include "app/calc_window_entry.h"
 
 #include "app/texts.h"
-#include "app/tmainform.h"
-#include "calcwindow/widgets/calc_environment.h"
-#include "calcwindow/widgets/teditform.h"
+#include "app/main_window.h"
+#include "calc/widgets/calc_environment.h"
+#include "calc/widgets/calc_window.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace quillmar::app {
 
-void addCalcWindowEntry(Tmainform& mainForm, CalcEnvironment& calcWindows)
+void addCalcWindowEntry(MainWindow& mainForm, calc::CalcEnvironment& calcWindows)
 {
     calcWindows.setMainWindow(&mainForm);
     auto* open = new QAction(texts::q(texts::kItemCalcWindow), &mainForm);

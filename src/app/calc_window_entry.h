@@ -2,14 +2,14 @@
 // The main window's way into the calculation windows: "&Rechnenfenster" (Ctrl+R)
 // in the menu "&Datei" opens a calculation window owned by the main window, and the
 // calculation windows' tool button "Hauptmenü" leads back to the main window.
-namespace quillmar {
+namespace quillmar::calc {
 class CalcEnvironment;
 }
 
 namespace quillmar::app {
 
-class Tmainform;
+class MainWindow;
 
-void addCalcWindowEntry(Tmainform& mainForm, CalcEnvironment& calcWindows);
+void addCalcWindowEntry(MainWindow& mainForm, calc::CalcEnvironment& calcWindows);
 
 } // namespace quillmar::app

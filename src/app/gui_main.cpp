@@ -2,15 +2,15 @@
 
 #include "app/calc_window_entry.h"
 
-#include "app/excel_factory.h"
+#include "app/spreadsheet_factory.h"
 #include "app/quillmar_application.h"
 #include "app/texts.h"
-#include "app/tmainform.h"
-#include "calcwindow/widgets/calc_environment.h"
-#include "collection/tdatadlg.h"
-#include "conversion/widgets/tformumrech1dlg.h"
+#include "app/main_window.h"
+#include "calc/widgets/calc_environment.h"
+#include "collection/collection_tables.h"
+#include "conversion/widgets/conversion_page.h"
 #include "engine/definition_store.h"
-#include "excel/widgets/builtin_spreadsheet.h"
+#include "spreadsheet/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
 
@@ -47,16 +47,16 @@ int runGui(int argc, char** argv)
 
     // 2. The data module (the main window opens its tables), and the definition store
     //    that every window computes with.
-    collection::TDatadlg Datadlg;
+    collection::CollectionTables Datadlg;
     engine::DefinitionStore store(messages);
-    CalcEnvironment calcWindows(store, messages, data.prefix);
+    calc::CalcEnvironment calcWindows(store, messages, data.prefix);
 
     // The spreadsheet the link talks to; it outlives the main window, which closes
     // the macro workbook in it on the way out, and saves every workbook at the end.
-    excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
+    spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
 
     // 3. The main window with its initial values.
-    Tmainform mainForm(data.prefix, messages, Datadlg, programExcelFactory(spreadsheet));
+    MainWindow mainForm(data.prefix, messages, Datadlg, programConversationFactory(spreadsheet));
     addCalcWindowEntry(mainForm, calcWindows);
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
@@ -67,7 +67,7 @@ int runGui(int argc, char** argv)
     calcWindows.setNumberFormat(&mainForm.numberFormatDialog());
     mainForm.createOptionDialogs();
     // The conversion window docks itself into the page "Umrechnungen", which owns it.
-    new conversion::Tformumrech1dlg(mainForm, messages);
+    new conversion::ConversionPage(mainForm, messages);
     mainForm.createVersionDialog();
 
     if (!screenshotPath.isEmpty()) {

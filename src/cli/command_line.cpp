@@ -1,6 +1,6 @@
 #include "cli/command_line.h"
 
-#include "cli/tools.h"
+#include "cli/verbs.h"
 
 #include <cstring>
 #include <iostream>
@@ -10,7 +10,7 @@
 
 namespace quillmar::cli {
 
-std::optional<int> runTool(int argc, char** argv)
+std::optional<int> runVerb(int argc, char** argv)
 {
     if (argc < 2)
         return std::nullopt;

@@ -7,6 +7,6 @@ namespace quillmar::cli {
 
 // Runs the tool named by argv[1] and gives its exit status, or nothing when
 // argv[1] names no tool (then the windowed program starts).
-std::optional<int> runTool(int argc, char** argv);
+std::optional<int> runVerb(int argc, char** argv);
 
 } // namespace quillmar::cli

@@ -57,10 +57,10 @@ public:
     std::string factor(Real& k) const;
 
     // Converts the value of the numeric field: valueText is its text, which must
-    // read as a number in the program's notation. On success ResultText and the
+    // read as a number in the program's notation. On success resultText and the
     // markup hold the result; on failure nothing changes.
     Conversion convert(std::string_view valueText, std::string_view pattern);
-    const std::string& ResultText() const { return resultText_; }
+    const std::string& resultText() const { return resultText_; }
     const std::string& markup() const { return markup_; }
 
     // --- editing page ---

@@ -3,16 +3,16 @@
 // lies in a control of a given size.
 namespace quillmar::typeset {
 
-enum TtxtshapeType {
-    sstline,
-    ssthor,
-    sstver,
-    sstRectangle,
-    sstSquare,
-    sstRoundRect,
-    sstRoundSquare,
-    sstEllipse,
-    sstCircle,
+enum class FrameKind {
+    diagonal,
+    horizontalLine,
+    verticalLine,
+    rectangle,
+    square,
+    roundRect,
+    roundSquare,
+    ellipse,
+    circle,
 };
 
 struct FrameShape {
@@ -29,6 +29,6 @@ struct FrameShape {
 
 // Lines run corner to corner or through the middle; rectangles and ellipses fill
 // the control; squares and circles stand in a square of the smaller side, centred.
-FrameShape frameShape(TtxtshapeType shape, int width, int height);
+FrameShape frameShape(FrameKind shape, int width, int height);
 
 } // namespace quillmar::typeset

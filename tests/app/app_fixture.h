@@ -1,11 +1,11 @@
 #pragma once
 // A main window on a fresh data folder, with its messages recorded, and a way to
 // answer the modal dialogs it opens.
-#include "app/tmainform.h"
-#include "collection/tdatadlg.h"
-#include "excel/fake_transport.h"
-#include "excel/registry_reader.h"
-#include "excel/texcel.h"
+#include "app/main_window.h"
+#include "collection/collection_tables.h"
+#include "doubles/fake_transport.h"
+#include "spreadsheet/registry_reader.h"
+#include "spreadsheet/conversation.h"
 #include "support/messages.h"
 
 #include <QApplication>
@@ -62,20 +62,20 @@ protected:
         std::filesystem::remove_all(folder);
     }
 
-    Tmainform& makeForm()
+    MainWindow& makeForm()
     {
         form.reset();
-        data = std::make_unique<collection::TDatadlg>();
-        form = std::make_unique<Tmainform>(folder, messages, *data, [this] {
+        data = std::make_unique<collection::CollectionTables>();
+        form = std::make_unique<MainWindow>(folder, messages, *data, [this] {
             // Every link component talks to a fake spreadsheet server that the test scripts.
-            auto transport = std::make_unique<excel::FakeTransport>();
+            auto transport = std::make_unique<spreadsheet::FakeTransport>();
             transport->serverRunning = serverRunning;
             transport->answer("Status", status);
             transports.push_back(transport.get());
-            excel::ExcelServices services;
+            spreadsheet::ConversationServices services;
             services.processEvents = [] { QCoreApplication::processEvents(); };
-            services.registry = std::make_shared<excel::NoRegistry>();
-            return std::make_unique<excel::TExcel>(std::move(transport), services);
+            services.registry = std::make_shared<spreadsheet::NoRegistry>();
+            return std::make_unique<spreadsheet::Conversation>(std::move(transport), services);
         });
         form->createNumberFormatDialog();
         form->createOptionDialogs();
@@ -94,9 +94,9 @@ protected:
     RecordingMessages messages;
     bool serverRunning = true;
     std::string status = "Ready";
-    std::vector<excel::FakeTransport*> transports; // the last one belongs to the live component
-    std::unique_ptr<collection::TDatadlg> data;
-    std::unique_ptr<Tmainform> form;
+    std::vector<spreadsheet::FakeTransport*> transports; // the last one belongs to the live component
+    std::unique_ptr<collection::CollectionTables> data;
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace quillmar::app::testing

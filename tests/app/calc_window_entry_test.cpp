@@ -1,8 +1,8 @@
 // The main window's way into the calculation windows.
 #include "app/calc_window_entry.h"
 #include "app_fixture.h"
-#include "calcwindow/widgets/calc_environment.h"
-#include "calcwindow/widgets/teditform.h"
+#include "calc/widgets/calc_environment.h"
+#include "calc/widgets/calc_window.h"
 #include "engine/definition_store.h"
 
 #include <QAction>
@@ -13,8 +13,8 @@ namespace quillmar::app::testing {
 TEST_F(AppFixture, DateiRechnenfensterOpensCalculationWindowsOwnedByTheMainWindow)
 {
     engine::DefinitionStore store(messages);
-    CalcEnvironment calcWindows(store, messages, folder);
-    Tmainform& main = makeForm();
+    calc::CalcEnvironment calcWindows(store, messages, folder);
+    MainWindow& main = makeForm();
     calcWindows.setNumberFormat(&main.numberFormatDialog());
     addCalcWindowEntry(main, calcWindows);
 
@@ -25,7 +25,7 @@ TEST_F(AppFixture, DateiRechnenfensterOpensCalculationWindowsOwnedByTheMainWindo
     open->trigger();
     open->trigger();
     ASSERT_EQ(calcWindows.windows().size(), 2u);
-    TEditForm* window = calcWindows.windows().front();
+    calc::CalcWindow* window = calcWindows.windows().front();
     EXPECT_EQ(window->parent(), &main);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->numberPattern(), main.numberFormatDialog().pattern());

@@ -2,8 +2,8 @@
 // scripted spreadsheet server.
 #include "app_fixture.h"
 
-#include "app/excel_factory.h"
-#include "excel/widgets/builtin_spreadsheet.h"
+#include "app/spreadsheet_factory.h"
+#include "spreadsheet/widgets/builtin_spreadsheet.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -24,7 +24,7 @@ void waitForCloseWatch()
     loop.exec();
 }
 
-bool executed(const excel::FakeTransport& t, const std::string& command)
+bool executed(const spreadsheet::FakeTransport& t, const std::string& command)
 {
     return std::find(t.executed.begin(), t.executed.end(), command) != t.executed.end();
 }
@@ -36,11 +36,11 @@ const std::vector<std::string> kMacroBookClosed = {"[UNHIDE(\"makro.xls\")]", "[
 
 TEST_F(AppFixture, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
 {
-    Tmainform& f = makeForm();
-    EXPECT_FALSE(f.link().excel().Connected()); // nothing is connected at start
+    MainWindow& f = makeForm();
+    EXPECT_FALSE(f.link().conversation().connected()); // nothing is connected at start
     f.action(QStringLiteral("startExcel"))->trigger();
-    ASSERT_TRUE(f.link().excel().Connected());
-    f.link().excel().OpenMacroBook((folder / "daten" / "makro.xls").string(), true);
+    ASSERT_TRUE(f.link().conversation().connected());
+    f.link().conversation().openMacroBook((folder / "daten" / "makro.xls").string(), true);
 
     // Once armed, the watch reports Excel going away, once per closing.
     waitForCloseWatch();
@@ -50,9 +50,9 @@ TEST_F(AppFixture, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
     // Connected again, macro workbook open, watch armed: now the user ends the program.
     messages.shown.clear();
     f.action(QStringLiteral("startExcel"))->trigger();
-    f.link().excel().OpenMacroBook((folder / "daten" / "makro.xls").string(), true);
+    f.link().conversation().openMacroBook((folder / "daten" / "makro.xls").string(), true);
     waitForCloseWatch();
-    excel::FakeTransport& server = *transports.back();
+    spreadsheet::FakeTransport& server = *transports.back();
     EXPECT_TRUE(f.close());
     const std::vector<std::string> tail(server.executed.end() - 3, server.executed.end());
     EXPECT_EQ(tail, kMacroBookClosed);
@@ -62,11 +62,11 @@ TEST_F(AppFixture, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
 
 TEST_F(AppFixture, ClosingLeavesABusyExcelAlone)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.action(QStringLiteral("startExcel"))->trigger();
-    f.link().excel().OpenMacroBook((folder / "daten" / "makro.xls").string(), true);
+    f.link().conversation().openMacroBook((folder / "daten" / "makro.xls").string(), true);
     waitForCloseWatch();
-    excel::FakeTransport& server = *transports.back();
+    spreadsheet::FakeTransport& server = *transports.back();
     server.answer("Status", "Busy");
     EXPECT_TRUE(f.close());
     EXPECT_FALSE(executed(server, "[CLOSE(FALSE)]"));
@@ -77,22 +77,22 @@ TEST_F(AppFixture, ClosingLeavesABusyExcelAlone)
 TEST_F(AppFixture, StartingExcelThatCannotBeReachedIsReported)
 {
     serverRunning = false;
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.action(QStringLiteral("startExcel"))->trigger();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Excel kann nicht gestartet werden."});
-    EXPECT_FALSE(f.link().excel().Connected());
+    EXPECT_FALSE(f.link().conversation().connected());
     EXPECT_TRUE(f.close()); // closing is always allowed
 }
 
 TEST_F(AppFixture, TheProgramsLinkTalksToTheBuiltInSpreadsheet)
 {
-    excel::widgets::BuiltinSpreadsheet spreadsheet(messages);
-    data = std::make_unique<collection::TDatadlg>();
-    form = std::make_unique<Tmainform>(folder, messages, *data, programExcelFactory(spreadsheet));
+    spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
+    data = std::make_unique<collection::CollectionTables>();
+    form = std::make_unique<MainWindow>(folder, messages, *data, programConversationFactory(spreadsheet));
     form->action(QStringLiteral("startExcel"))->trigger();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(form->link().excel().Connected());
-    EXPECT_EQ(form->link().excel().Request("Status"), "Ready");
+    EXPECT_TRUE(form->link().conversation().connected());
+    EXPECT_EQ(form->link().conversation().request("Status"), "Ready");
     EXPECT_TRUE(form->close());
     form.reset();
     EXPECT_TRUE(messages.shown.empty());

@@ -43,7 +43,7 @@ struct BarState {
     bool operator==(const BarState&) const = default;
 };
 
-BarState state(const Tmainform& f)
+BarState state(const MainWindow& f)
 {
     return {!f.formulaToolBar()->isHidden(), !f.conversionToolBar()->isHidden(),
             f.formulaMenu()->menuAction()->isEnabled(), f.conversionMenu()->menuAction()->isEnabled()};
@@ -64,11 +64,11 @@ public slots:
 
 TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     // The window opened the collection tables of its data folder while it was made.
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_GT(data->table1.recordCount(), 0u);
-    EXPECT_GT(data->table2.recordCount(), 0u);
+    EXPECT_GT(data->quantities.recordCount(), 0u);
+    EXPECT_GT(data->formulas.recordCount(), 0u);
     EXPECT_EQ(&f.data(), data.get());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillmar Formelsammlung für Excel"));
     ASSERT_EQ(f.pages()->count(), 3);
@@ -120,7 +120,7 @@ TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
 
 TEST_F(AppFixture, ToolBarsAndMenusFollowThePageThatIsLeft)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     QTabWidget* pages = f.pages();
 
     // Formelsammlung -> bearbeiten: conversion bar; back to Formelsammlung: it stays.
@@ -150,7 +150,7 @@ TEST_F(AppFixture, ToolBarsAndMenusFollowThePageThatIsLeft)
 
 TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     auto* formulas = new FakePage;
     formulas->offered = {PageCommand::Rearrange, PageCommand::NextFormula, PageCommand::Refill};
     f.dockPage(Page::Formelsammlung, formulas, formulas);
@@ -204,7 +204,7 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
 
 TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
 
@@ -251,7 +251,7 @@ struct TalkingPage : QWidget, PageCommands {
 TEST_F(AppFixture, DockedWindowsGoBeforeTheMainWindow)
 {
     bool saw = false;
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     auto* editor = new TalkingPage(f, saw);
     f.dockPage(Page::FormelsammlungBearbeiten, editor, editor);
     form.reset();

@@ -2,7 +2,7 @@
 // change what it holds.
 #include "app_fixture.h"
 
-#include "excel/reference_letters.h"
+#include "spreadsheet/reference_letters.h"
 #include "settings/settings_file.h"
 #include "support/file_io.h"
 
@@ -60,7 +60,7 @@ void answerVersion(VersionAnswer& answer, const RecordingMessages& messages, con
 
 TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     VersionAnswer answer;
     answerVersion(answer, messages, nullptr);
     f.readSettingsFile();
@@ -82,7 +82,7 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
     const auto written = settings::readSettings(fileio::readAll(folder / "quillmar.ini"));
     EXPECT_EQ(written.outcome, settings::ReadOutcome::Complete);
     messages.shown.clear();
-    Tmainform& again = makeForm();
+    MainWindow& again = makeForm();
     again.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(again.options().ExcelXP);
@@ -91,7 +91,7 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
 TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
 {
     writeIni({"quillmar30", "2#800#600#10#10#", "0.000", "0", "0", "0", "0", "1"});
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     const QSize before = f.size();
     f.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
@@ -103,7 +103,7 @@ TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
 TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
 {
     writeIni({"quillmar30", "0#599#399#103#334", "0.000", "0", "0", "0", "0", "1"});
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.move(50, 60);
     VersionAnswer answer;
     answerVersion(answer, messages, "Excel XP");
@@ -121,7 +121,7 @@ TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
 TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
 {
     writeIni({"quillmar30", "0#640#480#-9000#-9000#", "0.000", "0", "0", "0", "0", "1"});
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(f.size(), QSize(640, 480));
@@ -132,7 +132,7 @@ TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
 TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)
 {
     writeIni({"quillmar20", "0#599#399#103#334#", "0.0", "1", "1", "1", "1", "0"});
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     const QSize before = f.size();
     f.readSettingsFile();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei kann nicht geladen werden."});
@@ -146,11 +146,11 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
 {
     writeIni({"quillmar30", "0#640#480#120#150#", "0.00", "2", "1", "3", "1", "0"});
     {
-        Tmainform& f = makeForm();
+        MainWindow& f = makeForm();
         f.readSettingsFile();
         ASSERT_TRUE(messages.shown.empty());
         EXPECT_FALSE(f.options().ExcelXP);
-        EXPECT_EQ(excel::referenceLetters(), (excel::ReferenceLetters{'R', 'C'}));
+        EXPECT_EQ(spreadsheet::referenceLetters(), (spreadsheet::ReferenceLetters{'R', 'C'}));
         EXPECT_EQ(f.options().ConversionTarget, 3);
         f.resize(700, 500);
         f.move(30, 40);
@@ -160,7 +160,7 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
     EXPECT_EQ(*fileio::readAll(folder / "quillmar.ini"),
               "quillmar30\r\n0#700#500#40#30#\r\n0.00\r\n1\r\n1\r\n3\r\n1\r\n0\r\n");
 
-    Tmainform& again = makeForm();
+    MainWindow& again = makeForm();
     again.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(again.size(), QSize(700, 500));
@@ -174,7 +174,7 @@ TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
 {
     // A folder in the file's place cannot be replaced, not even by root.
     std::filesystem::create_directories(folder / "quillmar.ini" / "inhalt");
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     EXPECT_FALSE(f.writeSettingsFile());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("Die Einstellungen können nicht gespeichert werden.", 0), 0u);
@@ -185,7 +185,7 @@ TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
 
 TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.mutableOptions().FormulaTarget = 1;
     f.mutableOptions().FormulaContent = 2;
 
@@ -234,13 +234,13 @@ TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
 
 TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     VersionAnswer answer;
     answerVersion(answer, messages, "Excel 95,Excel 97 oder Excel 2000");
     f.action(QStringLiteral("excelVersion"))->trigger();
     EXPECT_TRUE(answer.xpPreselected);
     EXPECT_FALSE(f.options().ExcelXP);
-    EXPECT_EQ(excel::referenceLetters(), (excel::ReferenceLetters{'R', 'C'}));
+    EXPECT_EQ(spreadsheet::referenceLetters(), (spreadsheet::ReferenceLetters{'R', 'C'}));
     const auto written = fileio::readAll(folder / "quillmar.ini");
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->substr(written->size() - 3), "0\r\n");

@@ -27,7 +27,7 @@ struct CountingPage : QWidget, PageCommands {
 
 TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     auto* formulas = new CountingPage;
     formulas->offered = {PageCommand::Rearrange, PageCommand::Insert, PageCommand::NextFormula};
     f.dockPage(Page::Formelsammlung, formulas, formulas);

@@ -11,7 +11,7 @@ using namespace quillmar::app::testing;
 
 TEST_F(AppFixture, PrintsTheWindowImageOntoOnePage)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     f.show();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -26,7 +26,7 @@ TEST_F(AppFixture, PrintsTheWindowImageOntoOnePage)
 
 TEST_F(AppFixture, ForgetsTheDisplayWindowWhenItCloses)
 {
-    Tmainform& f = makeForm();
+    MainWindow& f = makeForm();
     auto* display = new QWidget;
     display->setAttribute(Qt::WA_DeleteOnClose);
     f.setDisplayWindow(display);

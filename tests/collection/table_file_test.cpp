@@ -1,7 +1,7 @@
 #include "collection/collection_export.h"
 #include "collection/table_file.h"
 #include "collection/table_layouts.h"
-#include "collection/tdatadlg.h"
+#include "collection/collection_tables.h"
 #include "support/file_io.h"
 #include "support/messages.h"
 #include "test_support.h"
@@ -196,36 +196,36 @@ TEST(Datadlg, OpensBothTablesWhateverTheCaseOfTheirFileNames)
     fs::rename(dir.path() / "daten" / "GROESSEN.cds", dir.path() / "daten" / "groessen.cds");
     fs::rename(dir.path() / "daten" / "formel.cds", dir.path() / "daten" / "FORMEL.CDS");
 
-    TDatadlg d;
+    CollectionTables d;
     RecordingMessages messages;
-    ASSERT_TRUE(d.initialisieren(dir.path(), messages));
+    ASSERT_TRUE(d.open(dir.path(), messages));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(d.table1.recordCount(), 4u);
-    EXPECT_EQ(d.table2.recordCount(), 4u);
-    EXPECT_EQ(d.table2.indexFieldNames(), "myNr");
-    EXPECT_EQ(d.table1.indexFieldNames(), "NR");
+    EXPECT_EQ(d.quantities.recordCount(), 4u);
+    EXPECT_EQ(d.formulas.recordCount(), 4u);
+    EXPECT_EQ(d.formulas.indexFieldNames(), "myNr");
+    EXPECT_EQ(d.quantities.indexFieldNames(), "NR");
 
     // The formula window's way of reading: locate, then the quantities by NR.
-    ASSERT_TRUE(d.table2.locate({{"INHALT", "Gewichtskraft"}, {"GEBIET", "Mechanik"}, {"THEMA", "Gewicht"}}));
+    ASSERT_TRUE(d.formulas.locate({{"INHALT", "Gewichtskraft"}, {"GEBIET", "Mechanik"}, {"THEMA", "Gewicht"}}));
     std::vector<std::string> symbols;
-    for (std::int64_t nr : quantityNumbers(d.table2)) {
+    for (std::int64_t nr : quantityNumbers(d.formulas)) {
         ASSERT_TRUE(d.locateQuantity(nr));
-        symbols.push_back(d.table1.asText("SYMBOL"));
+        symbols.push_back(d.quantities.asText("SYMBOL"));
     }
     EXPECT_EQ(symbols, (std::vector<std::string>{"F", "m", "g"}));
     EXPECT_FALSE(d.locateQuantity(99));
 
     // Saved under the editor's spelling, the quantities replace the same file.
     d.insertQuantity();
-    d.table1.setText("GROESSE", "Neue Größe");
+    d.quantities.setText("GROESSE", "Neue Größe");
     ASSERT_EQ(d.saveQuantities(), "");
     ASSERT_EQ(d.saveFormulas(), "");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "daten"), fs::directory_iterator()), 5);
-    TDatadlg again;
-    ASSERT_TRUE(again.initialisieren(dir.path(), messages));
-    again.table1.last();
-    EXPECT_EQ(again.table1.asInteger("NR"), 5);
-    EXPECT_EQ(again.table1.asText("GROESSE"), "Neue Größe");
+    CollectionTables again;
+    ASSERT_TRUE(again.open(dir.path(), messages));
+    again.quantities.last();
+    EXPECT_EQ(again.quantities.asInteger("NR"), 5);
+    EXPECT_EQ(again.quantities.asText("GROESSE"), "Neue Größe");
 }
 
 TEST(Datadlg, ATableThatCannotBeOpenedIsReportedAndLeftEmpty)
@@ -235,16 +235,16 @@ TEST(Datadlg, ATableThatCannotBeOpenedIsReportedAndLeftEmpty)
     Table wrong("formel", {{"GEBIET", FieldType::Text, 5}});
     ASSERT_EQ(saveTable(dir.path() / "daten" / "formel.cds", wrong), "");
 
-    TDatadlg d;
+    CollectionTables d;
     RecordingMessages messages;
-    EXPECT_FALSE(d.initialisieren(dir.path(), messages));
+    EXPECT_FALSE(d.open(dir.path(), messages));
     const std::vector<std::string> expected = {
         "Die Datei \"" + (dir.path() / "daten" / "GROESSEN.cds").string() + "\" wurde nicht gefunden.",
         "Die Datei \"" + (dir.path() / "daten" / "formel.cds").string()
             + "\" hat nicht den Aufbau der Formeltabelle (Feld \"THEMA\" fehlt oder steht an falscher Stelle).",
     };
     EXPECT_EQ(messages.shown, expected);
-    EXPECT_EQ(d.table1.recordCount(), 0u);
-    EXPECT_EQ(d.table2.fields(), makeFormulaTable().fields());
-    EXPECT_TRUE(quantityNumbers(d.table2).empty());
+    EXPECT_EQ(d.quantities.recordCount(), 0u);
+    EXPECT_EQ(d.formulas.fields(), makeFormulaTable().fields());
+    EXPECT_TRUE(quantityNumbers(d.formulas).empty());
 }

@@ -1,6 +1,6 @@
 #include "collection/table.h"
 #include "collection/table_layouts.h"
-#include "collection/tdatadlg.h"
+#include "collection/collection_tables.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -247,44 +247,44 @@ TEST(TableLayouts, UnitTableFilesIgnoreTheExtensionOfDatei)
 TEST(Datadlg, NewQuantityIsNumberedAboveTheHighestWhereverTheCursorStood)
 {
     for (std::size_t start : {1u, 2u, 3u}) {
-        TDatadlg d;
+        CollectionTables d;
         for (double nr : {3.0, 57.0, 12.0}) {
-            d.table1.append();
-            d.table1.setFloat("NR", nr);
-            d.table1.post();
+            d.quantities.append();
+            d.quantities.setFloat("NR", nr);
+            d.quantities.post();
         }
-        d.table1.setRecNo(start);
+        d.quantities.setRecNo(start);
         d.insertQuantity();
-        EXPECT_EQ(d.table1.state(), Table::State::Insert); // not posted
-        EXPECT_EQ(d.table1.asInteger("NR"), 58);
-        d.table1.post();
-        d.table1.last();
-        EXPECT_EQ(d.table1.asInteger("NR"), 58);
+        EXPECT_EQ(d.quantities.state(), Table::State::Insert); // not posted
+        EXPECT_EQ(d.quantities.asInteger("NR"), 58);
+        d.quantities.post();
+        d.quantities.last();
+        EXPECT_EQ(d.quantities.asInteger("NR"), 58);
     }
-    TDatadlg empty;
+    CollectionTables empty;
     empty.insertQuantity();
-    EXPECT_EQ(empty.table1.asInteger("NR"), 1);
+    EXPECT_EQ(empty.quantities.asInteger("NR"), 1);
 }
 
 TEST(Datadlg, NewFormulaSortsBesideTheCurrentRecord)
 {
-    TDatadlg d;
+    CollectionTables d;
     for (int i = 0; i < 10; ++i) {
-        d.table2.append();
-        d.table2.setText("INHALT", "f" + std::to_string(i));
-        d.table2.setInteger("myNr", i);
+        d.formulas.append();
+        d.formulas.setText("INHALT", "f" + std::to_string(i));
+        d.formulas.setInteger("myNr", i);
     }
-    d.table2.post();
-    ASSERT_TRUE(d.table2.locate("myNr", "5"));
+    d.formulas.post();
+    ASSERT_TRUE(d.formulas.locate("myNr", "5"));
     d.insertFormula();
-    EXPECT_EQ(d.table2.state(), Table::State::Browse); // posted at once
-    EXPECT_EQ(d.table2.recordCount(), 11u);
-    EXPECT_EQ(d.table2.asInteger("myNr"), 5);
-    EXPECT_TRUE(d.table2.isEmpty("INHALT"));
-    d.table2.next();
-    EXPECT_EQ(d.table2.asText("INHALT"), "f5");
-    d.table2.moveBy(-2);
-    EXPECT_EQ(d.table2.asText("INHALT"), "f4");
+    EXPECT_EQ(d.formulas.state(), Table::State::Browse); // posted at once
+    EXPECT_EQ(d.formulas.recordCount(), 11u);
+    EXPECT_EQ(d.formulas.asInteger("myNr"), 5);
+    EXPECT_TRUE(d.formulas.isEmpty("INHALT"));
+    d.formulas.next();
+    EXPECT_EQ(d.formulas.asText("INHALT"), "f5");
+    d.formulas.moveBy(-2);
+    EXPECT_EQ(d.formulas.asText("INHALT"), "f4");
 }
 
 TEST(Datadlg, QuantityNumbersEndAtTheFirstEmptyField)

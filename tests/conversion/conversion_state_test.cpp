@@ -82,7 +82,7 @@ TEST(ConversionState, ConvertsByTheDirectionRule)
         const Conversion r = rig.state.convert(c.value, c.pattern);
         EXPECT_EQ(r.error, "") << c.markup;
         EXPECT_EQ(r.resultText, c.result) << c.markup;
-        EXPECT_EQ(rig.state.ResultText(), c.result);
+        EXPECT_EQ(rig.state.resultText(), c.result);
         EXPECT_EQ(r.markup, c.markup);
         EXPECT_EQ(rig.state.markup(), c.markup);
     }
@@ -126,10 +126,10 @@ TEST(ConversionState, RefusesWhatCannotConvertAndKeepsTheLastResult)
         } else {
             rig.state.chooseQuantity(-1);
         }
-        const std::string before = rig.state.ResultText();
+        const std::string before = rig.state.resultText();
         const Conversion r = rig.state.convert(c.value, "0");
         EXPECT_EQ(r.error, c.error);
-        EXPECT_EQ(rig.state.ResultText(), before);
+        EXPECT_EQ(rig.state.resultText(), before);
     }
 }
 

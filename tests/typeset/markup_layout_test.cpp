@@ -4,7 +4,7 @@
 // starts at x = 20 with the level-0 line's top at y0 = 100, so
 // top(1) = 91, top(-1) = 109, top(3) = 73, top(-3) = 127.
 #include "typeset/markup_layout.h"
-#include "typeset/recording_surface.h"
+#include "doubles/recording_surface.h"
 
 #include <gtest/gtest.h>
 

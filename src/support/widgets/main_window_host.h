@@ -11,7 +11,7 @@
 // whose answer changes (the formula window enabling "Einfügen", say) calls
 // commandsChanged(). A window that leaves its page (dragged out, or destroyed) calls
 // undockPage(); destruction is also noticed on its own.
-#include "excel/excel_link.h"
+#include "spreadsheet/link.h"
 #include "settings/settings_file.h"
 
 #include <filesystem>
@@ -23,7 +23,7 @@ namespace engine {
 class NumberFormatDialog;
 }
 namespace collection {
-class TDatadlg;
+class CollectionTables;
 }
 } // namespace quillmar
 
@@ -79,11 +79,11 @@ public:
 
     // The data module with the two collection tables, shared by the formula windows
     // and the collection editor.
-    virtual collection::TDatadlg& data() = 0;
+    virtual collection::CollectionTables& data() = 0;
 
     // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
     // insertion, and the link component (PrepareExcel may replace it: ask each time).
-    virtual excel::ExcelLink& link() = 0;
+    virtual spreadsheet::Link& link() = 0;
 
     // The one dialog "Zahlenformat" of the run; a window copies its pattern in before
     // showing it and takes the pattern back after OK.

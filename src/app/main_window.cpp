@@ -1,0 +1,403 @@
+#include "app/main_window.h"
+
+#include "app/texts.h"
+#include "app/options_dialog.h"
+#include "app/excel_version_dialog.h"
+#include "collection/collection_tables.h"
+#include "engine/widgets/number_format_dialog.h"
+#include "spreadsheet/reference_letters.h"
+#include "settings/texts.h"
+#include "support/file_io.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace quillmar::app {
+
+namespace {
+
+QStringList captions(const auto& list)
+{
+    QStringList out;
+    for (const char* item : list)
+        out << texts::q(item);
+    return out;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::filesystem::path dataPrefix, Messages& messages, collection::CollectionTables& data,
+                     spreadsheet::Link::Factory makeExcel, QWidget* parent)
+    : QMainWindow(parent)
+    , dataPrefix_(std::move(dataPrefix))
+    , messages_(messages)
+    , data_(data)
+    , link_(std::make_unique<spreadsheet::Link>(std::move(makeExcel), closeWatch_, messages))
+{
+    applyExcelVersion(options_.ExcelXP);
+    data_.open(dataPrefix_, messages_);
+    setObjectName(QStringLiteral("mainform"));
+    setWindowTitle(texts::q(texts::kMainCaption));
+    createPages();
+    createActions();
+    createMenus();
+    createToolBars();
+    setFormulaMode(true);
+    resize(960, 680);
+}
+
+MainWindow::~MainWindow()
+{
+    // The docked windows belong to their pages; they go first, while the main window
+    // they may still talk to is whole.
+    for (auto& d : docked_) {
+        if (QWidget* window = d.window) {
+            QObject::disconnect(window, nullptr, this, nullptr);
+            d.window = nullptr;
+            d.commands = nullptr;
+            delete window;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- pages
+
+void MainWindow::createPages()
+{
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("pages_"));
+    pages_->setDocumentMode(true);
+    const char* titles[] = {texts::kPageFormulas, texts::kPageConversions, texts::kPageEditor};
+    for (std::size_t i = 0; i < docked_.size(); ++i) {
+        auto& d = docked_[i];
+        d.page = new QWidget;
+        auto* layout = new QVBoxLayout(d.page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        d.placeholder = new QLabel(texts::q(texts::kPageWaiting));
+        d.placeholder->setAlignment(Qt::AlignCenter);
+        d.placeholder->setEnabled(false);
+        layout->addWidget(d.placeholder);
+        pages_->addTab(d.page, texts::q(titles[i]));
+    }
+    setCentralWidget(pages_);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+}
+
+void MainWindow::pageChanged(int index)
+{
+    // Tool bars and menus follow the page that is being left.
+    const int left = currentPage_;
+    currentPage_ = index;
+    if (left == static_cast<int>(Page::Umrechnungen))
+        setFormulaMode(true);
+    else if (left == static_cast<int>(Page::Formelsammlung))
+        setFormulaMode(false);
+    updateCommands();
+}
+
+void MainWindow::setFormulaMode(bool formulaMode)
+{
+    formulaMode_ = formulaMode;
+    formulaMenu_->menuAction()->setEnabled(formulaMode);
+    conversionMenu_->menuAction()->setEnabled(!formulaMode);
+    formulaBar_->setVisible(formulaMode);
+    conversionBar_->setVisible(!formulaMode);
+    updateCommands();
+}
+
+void MainWindow::dockPage(Page page, QWidget* window, PageCommands* commands)
+{
+    auto& d = docked_[static_cast<std::size_t>(page)];
+    if (d.window && d.window != window)
+        undockPage(page);
+    d.window = window;
+    d.commands = commands;
+    if (window) {
+        d.placeholder->hide();
+        window->setParent(d.page, Qt::Widget);
+        d.page->layout()->addWidget(window);
+        window->show();
+        connect(window, &QObject::destroyed, this, [this, page] {
+            auto& gone = docked_[static_cast<std::size_t>(page)];
+            gone.commands = nullptr;
+            gone.placeholder->show();
+            updateCommands();
+        });
+    }
+    updateCommands();
+}
+
+void MainWindow::undockPage(Page page)
+{
+    auto& d = docked_[static_cast<std::size_t>(page)];
+    d.commands = nullptr;
+    if (QWidget* window = d.window) {
+        QObject::disconnect(window, &QObject::destroyed, this, nullptr);
+        d.page->layout()->removeWidget(window);
+        window->hide();
+        window->setParent(nullptr);
+    }
+    d.window = nullptr;
+    d.placeholder->show();
+    updateCommands();
+}
+
+QWidget* MainWindow::dockedWindow(Page page) const { return docked_[static_cast<std::size_t>(page)].window; }
+
+PageCommands* MainWindow::commandsOf(Page page) const
+{
+    const auto& d = docked_[static_cast<std::size_t>(page)];
+    return d.window ? d.commands : nullptr;
+}
+
+void MainWindow::commandsChanged() { updateCommands(); }
+
+void MainWindow::refreshFormulaPage()
+{
+    if (PageCommands* commands = commandsOf(Page::Formelsammlung); commands && commands->offers(PageCommand::Refill))
+        runGuarded([commands] { commands->run(PageCommand::Refill); });
+}
+
+void MainWindow::updateCommands()
+{
+    if (!formulaMenu_)
+        return;
+    for (QAction* a : formulaActions_)
+        a->setEnabled(formulaMode_);
+    for (QAction* a : conversionActions_)
+        a->setEnabled(!formulaMode_);
+    // A forwarded command runs only when its window is docked and can run it now.
+    for (const Forwarded& f : forwarded_) {
+        const PageCommands* commands = commandsOf(f.page);
+        if (!commands || !commands->offers(f.command))
+            f.action->setEnabled(false);
+    }
+}
+
+void MainWindow::runPageCommand(Page page, PageCommand command)
+{
+    PageCommands* commands = commandsOf(page);
+    if (!commands || !commands->offers(command))
+        return;
+    runGuarded([commands, command] { commands->run(command); });
+    updateCommands();
+}
+
+void MainWindow::runGuarded(const std::function<void()>& command)
+{
+    // Errors of the spreadsheet link carry their German text; the command ends there,
+    // and what it has already done stays done.
+    try {
+        command();
+    } catch (const std::exception& e) {
+        messages_.show(e.what());
+    }
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void MainWindow::createNumberFormatDialog()
+{
+    if (numberFormat_)
+        return;
+    numberFormat_ = new engine::NumberFormatDialog(this);
+    connect(numberFormat_, &engine::NumberFormatDialog::helpRequested, this,
+            [this](int) { openDocument(texts::kFormulaHelp, texts::kNumberFormatAnchor); });
+}
+
+engine::NumberFormatDialog& MainWindow::numberFormatDialog()
+{
+    createNumberFormatDialog();
+    return *numberFormat_;
+}
+
+void MainWindow::createOptionDialogs()
+{
+    if (!conversionOptions_) {
+        conversionOptions_ = new OptionsDialog(texts::q(texts::kConversionOptionsCaption),
+                                              captions(texts::kConversionTargets), captions(texts::kConversionContents),
+                                              this);
+        connect(conversionOptions_, &OptionsDialog::helpRequested, this,
+                [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
+    }
+    if (!formulaOptions_) {
+        formulaOptions_ = new OptionsDialog(texts::q(texts::kFormulaOptionsCaption), captions(texts::kFormulaTargets),
+                                           captions(texts::kFormulaContents), this);
+        connect(formulaOptions_, &OptionsDialog::helpRequested, this,
+                [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
+    }
+}
+
+void MainWindow::createVersionDialog()
+{
+    if (!versionDialog_)
+        versionDialog_ = new ExcelVersionDialog(this);
+}
+
+void MainWindow::formulaProperties()
+{
+    createOptionDialogs();
+    if (formulaOptions_->execute(options_.FormulaTarget, options_.FormulaContent)) {
+        options_.FormulaTarget = formulaOptions_->target();
+        options_.FormulaContent = formulaOptions_->content();
+    }
+}
+
+void MainWindow::conversionProperties()
+{
+    createOptionDialogs();
+    if (conversionOptions_->execute(options_.ConversionTarget, options_.ConversionContent)) {
+        options_.ConversionTarget = conversionOptions_->target();
+        options_.ConversionContent = conversionOptions_->content();
+    }
+}
+
+void MainWindow::askExcelVersion()
+{
+    createVersionDialog();
+    applyExcelVersion(versionDialog_->ask(options_.ExcelXP));
+    writeSettingsFile();
+}
+
+void MainWindow::applyExcelVersion(bool excelXP)
+{
+    options_.ExcelXP = excelXP;
+    spreadsheet::setReferenceLetters(spreadsheet::ReferenceLetters::forVersion(excelXP));
+}
+
+// ---------------------------------------------------------------- settings file
+
+std::filesystem::path MainWindow::settingsPath() const
+{
+    return fileio::resolveNoCase(dataPrefix_ / settings::texts::kFileName);
+}
+
+void MainWindow::readSettingsFile()
+{
+    const auto result = settings::readSettings(fileio::readAll(settingsPath()));
+    switch (result.outcome) {
+    case settings::ReadOutcome::WrongIdentification:
+        messages_.show(std::string(settings::texts::kCannotLoad));
+        return;
+    case settings::ReadOutcome::Complete:
+        applyWindowRecord(result);
+        settings::applyOptions(result, options_);
+        applyExcelVersion(options_.ExcelXP);
+        return;
+    case settings::ReadOutcome::Faulty:
+        // What was read before the fault stays; the Excel version is asked for. The
+        // window is placed after the questions, since showing them gives the still
+        // hidden window its frame.
+        createVersionDialog();
+        applyExcelVersion(versionDialog_->ask(false));
+        messages_.show(std::string(settings::texts::kFaulty));
+        applyWindowRecord(result);
+        settings::applyOptions(result, options_);
+        // The version dialog stores its answer, so the question is not asked again at
+        // every start; the file is written once the window stands where it will stay.
+        versionAnswerToWrite_ = true;
+        return;
+    }
+}
+
+void MainWindow::applyWindowRecord(const settings::ReadResult& r)
+{
+    if (!r.state)
+        return;
+    if (*r.state == settings::WindowState::Normal) {
+        if (r.width)
+            resize(*r.width, height());
+        if (r.height)
+            resize(width(), *r.height);
+        if (r.top)
+            move(x(), *r.top);
+        if (r.left)
+            move(*r.left, y());
+        keepOnScreen();
+    }
+    switch (*r.state) {
+    case settings::WindowState::Normal: setWindowState(Qt::WindowNoState); break;
+    case settings::WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
+    case settings::WindowState::Maximized: setWindowState(Qt::WindowMaximized); break;
+    }
+}
+
+void MainWindow::keepOnScreen()
+{
+    // A file written on a larger screen (or with a second screen since removed) must
+    // not put the window where nobody can reach it.
+    const QRect frame(pos(), size());
+    for (QScreen* screen : QApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void MainWindow::showAsRead()
+{
+    if (windowState() & Qt::WindowMaximized)
+        showMaximized();
+    else if (windowState() & Qt::WindowMinimized)
+        showMinimized();
+    else
+        show();
+    if (versionAnswerToWrite_) {
+        versionAnswerToWrite_ = false;
+        writeSettingsFile();
+    }
+}
+
+settings::WindowRecord MainWindow::currentWindowRecord() const
+{
+    settings::WindowRecord r;
+    if (windowState() & Qt::WindowMinimized)
+        r.state = settings::WindowState::Minimized;
+    else if (windowState() & Qt::WindowMaximized)
+        r.state = settings::WindowState::Maximized;
+    r.width = width();
+    r.height = height();
+    r.top = y();
+    r.left = x();
+    return r;
+}
+
+bool MainWindow::writeSettingsFile()
+{
+    const std::string error =
+        fileio::writeAtomically(settingsPath(), settings::writeSettings(currentWindowRecord(), options_));
+    if (error.empty())
+        return true;
+    messages_.show(std::string(settings::texts::kCannotSave) + "\n" + error);
+    return false;
+}
+
+// ---------------------------------------------------------------- closing
+
+void MainWindow::closeMainWindow() { close(); }
+
+void MainWindow::startExcel()
+{
+    runGuarded([this] { link_->prepare(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing is always allowed and ends the program; the settings are not saved.
+    // A ready Excel gets its macro workbook closed, and Excel's conversation ending
+    // on the way out is not reported.
+    runGuarded([this] { link_->closeDown(); });
+    event->accept();
+}
+
+} // namespace quillmar::app

@@ -1,0 +1,78 @@
+#include "app/options_dialog.h"
+
+#include "app/centred.h"
+#include "app/texts.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quillmar::app {
+
+namespace {
+
+QGroupBox* optionGroup(const QString& title, const QStringList& items, QButtonGroup* group)
+{
+    auto* box = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i]);
+        group->addButton(button, i);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    return box;
+}
+
+void check(QButtonGroup* group, int id)
+{
+    if (auto* button = group->button(id))
+        button->setChecked(true);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(const QString& caption, const QStringList& targets, const QStringList& contents,
+                           QWidget* parent)
+    : QDialog(parent)
+    , targetGroup_(new QButtonGroup(this))
+    , contentGroup_(new QButtonGroup(this))
+{
+    setWindowTitle(caption);
+    setModal(true);
+
+    auto* frame = new QGroupBox;
+    auto* groups = new QHBoxLayout(frame);
+    groups->addWidget(optionGroup(texts::q(texts::kGroupTarget), targets, targetGroup_));
+    groups->addWidget(optionGroup(texts::q(texts::kGroupContent), contents, contentGroup_));
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(texts::q(texts::kButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(texts::q(texts::kButtonCancel), QDialogButtonBox::RejectRole);
+    auto* help = buttons->addButton(texts::q(texts::kButtonHelp), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &OptionsDialog::helpRequested);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool OptionsDialog::execute(int target, int content)
+{
+    check(targetGroup_, target);
+    check(contentGroup_, content);
+    centreOnScreen(this);
+    return exec() == QDialog::Accepted;
+}
+
+int OptionsDialog::target() const { return targetGroup_->checkedId(); }
+int OptionsDialog::content() const { return contentGroup_->checkedId(); }
+
+} // namespace quillmar::app

@@ -1,0 +1,37 @@
+#include "calc/html_fragment.h"
+
+#include "calc/texts.h"
+
+namespace quillmar::calc {
+
+void HtmlDataText::begin()
+{
+    lines_.clear();
+    pictureShown_ = false;
+    lines_.push_back(calc::texts::kHtmlBreak);
+}
+
+void HtmlDataText::addLine(const std::string& text) { lines_.push_back(text + calc::texts::kHtmlBreak); }
+
+void HtmlDataText::addLines(const std::vector<std::string>& texts)
+{
+    for (const std::string& text : texts)
+        addLine(text);
+}
+
+void HtmlDataText::addPicture(const std::string& fileName)
+{
+    pictureFileName_ = fileName;
+    lines_.push_back(std::string(calc::texts::kHtmlImageOpen) + fileName + calc::texts::kHtmlImageClose);
+}
+
+void writeCalcWindowFragment(HtmlDataText& data, const std::string& filePath,
+                             const std::vector<std::string>& formulaEntries, const std::vector<std::string>& textLines)
+{
+    data.begin();
+    data.addLine(calc::texts::kFileHeader + filePath);
+    data.addLines(formulaEntries);
+    data.addLines(textLines);
+}
+
+} // namespace quillmar::calc

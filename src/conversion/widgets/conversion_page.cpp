@@ -1,0 +1,83 @@
+#include "conversion/widgets/conversion_page.h"
+
+#include "support/widgets/qt_text.h"
+#include "engine/widgets/number_edit.h"
+#include "conversion/spreadsheet_insertion.h"
+
+#include <QEvent>
+
+namespace quillmar::conversion {
+
+ConversionPage::ConversionPage(MainWindowHost& host, Messages& messages)
+    : ConversionWindow(host.dataPrefix(), messages, [dialogHost = &host] { return &dialogHost->numberFormatDialog(); }),
+      host_(host),
+      messages_(messages)
+{
+    setObjectName(QStringLiteral("ConversionPage"));
+    connect(this, &ConversionWindow::closeRequested, this, [this] { host_.closeMainWindow(); });
+    host.dockPage(MainWindowHost::Page::Umrechnungen, this, this);
+    if (QWidget* main = host.mainWidget())
+        main->installEventFilter(this);
+}
+
+bool ConversionPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched == host_.mainWidget())
+        offerToSaveChanges();
+    return ConversionWindow::eventFilter(watched, event);
+}
+
+void ConversionPage::insertIntoSpreadsheet()
+{
+    if (!Rechne1Click())
+        return;
+    const std::string error = conversion::insertIntoSpreadsheet(host_.link(), state(), toStdString(Edit1->text()),
+                                                     host_.options(), host_.dataPrefix());
+    if (!error.empty())
+        messages_.show(error);
+}
+
+void ConversionPage::readValueFromSpreadsheet()
+{
+    const TakenValue taken = conversion::readValueFromSpreadsheet(host_.link(), host_.options().ExcelXP);
+    if (!taken.ok()) {
+        messages_.show(taken.error);
+        return;
+    }
+    Edit1->setText(toQString(taken.text));
+}
+
+bool ConversionPage::offers(PageCommand command) const
+{
+    switch (command) {
+    case PageCommand::Insert:
+    case PageCommand::Compute:
+    case PageCommand::ValueFromExcel:
+    case PageCommand::NumberFormat:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ConversionPage::run(PageCommand command)
+{
+    switch (command) {
+    case PageCommand::Insert:
+        insertIntoSpreadsheet();
+        break;
+    case PageCommand::Compute:
+        Rechne1Click();
+        break;
+    case PageCommand::ValueFromExcel:
+        readValueFromSpreadsheet();
+        break;
+    case PageCommand::NumberFormat:
+        Zahlenformat1Click();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace quillmar::conversion

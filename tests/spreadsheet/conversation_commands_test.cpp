@@ -1,0 +1,223 @@
+#include "spreadsheet/reference_letters.h"
+#include "doubles/link_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quillmar::spreadsheet {
+namespace {
+
+using testing::errorOf;
+using testing::LinkRig;
+using Log = std::vector<std::string>;
+
+TEST(TExcelRequest, AnswersOrSaysThatExcelDoesNotAnswer)
+{
+    LinkRig rig;
+    EXPECT_EQ(rig.excel->request("Status"), "Excel antwortet nicht");  // no conversation
+
+    rig.connectReady();
+    rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z1S1");
+    const int roundsBefore = rig.eventRounds;
+    EXPECT_EQ(rig.excel->request("Selection"), "[Mappe1]Tabelle1!Z1S1");
+    EXPECT_EQ(rig.eventRounds, roundsBefore + 1);
+    EXPECT_EQ(rig.fake->lastRequestTimeoutMs, 10000);
+    EXPECT_EQ(rig.excel->request("Z9S9"), "Excel antwortet nicht");  // no data
+}
+
+TEST(TExcelRequest, IsReadyOnlyOnExactlyReady)
+{
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"Ready", true}, {"ready", false}, {"Busy", false}, {"Ready\r\n", false}};
+    for (const auto& [status, ready] : cases) {
+        LinkRig rig;
+        rig.connectReady();
+        rig.fake->answer("Status", status);
+        EXPECT_EQ(rig.excel->isReady(), ready) << status;
+    }
+}
+
+TEST(TExcelWaitReady, PollsUntilReadyAndResetsTheCount)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->execute("[HIDE()]");
+    rig.fake->answerSequence("Status", {"Busy", "Busy", "Ready"});
+
+    rig.excel->waitReady();
+
+    EXPECT_EQ(std::count(rig.fake->log.begin(), rig.fake->log.end(), "request Status @System"), 3);
+    EXPECT_EQ(rig.excel->commandCount(), 0);
+}
+
+TEST(TExcelWaitReady, GivesUpAfterThirtySeconds)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->answer("Status", "Busy");
+    const auto start = rig.clock->now();
+
+    EXPECT_EQ(errorOf([&] { rig.excel->waitReady(); }), "Excel antwortet nicht");
+
+    const auto waited = rig.clock->now() - start;
+    EXPECT_GE(waited, std::chrono::seconds(30));
+    EXPECT_LT(waited, std::chrono::seconds(31));
+}
+
+TEST(TExcelWaitReady, GivesUpAtOnceWithoutConversation)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->closeFromServer();
+    const auto start = rig.clock->now();
+
+    EXPECT_EQ(errorOf([&] { rig.excel->waitReady(); }), "Excel antwortet nicht");
+    EXPECT_EQ(rig.clock->now(), start);
+}
+
+TEST(TExcelExec, WaitsForReadyOnlyAtEveryWaitAfterthCommand)
+{
+    LinkRig rig;
+    rig.connectReady();
+    for (int i = 1; i <= 499; ++i)
+        rig.excel->execute("[SELECT(\"Z" + std::to_string(i) + "S1\")]");
+    EXPECT_EQ(std::count(rig.fake->log.begin(), rig.fake->log.end(), "request Status @System"), 0);
+    EXPECT_EQ(rig.excel->commandCount(), 499);
+
+    rig.fake->log.clear();
+    rig.excel->execute("[SELECT(\"Z500S1\")]");
+    EXPECT_EQ(rig.fake->log, (Log{"request Status @System", "execute [SELECT(\"Z500S1\")]"}));
+    EXPECT_EQ(rig.excel->commandCount(), 0);
+
+    rig.excel->setWaitAfter(2);
+    rig.fake->log.clear();
+    rig.excel->execute("a");
+    rig.excel->execute("b");
+    EXPECT_EQ(rig.fake->log, (Log{"execute a", "request Status @System", "execute b"}));
+}
+
+TEST(TExcelExec, RetriesOnceWithWaitingThenFails)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.fake->refuseExecutes = 1;
+    rig.excel->execute("[HIDE()]");
+    EXPECT_EQ(rig.fake->log, (Log{"execute [HIDE()] -> refused", "request Status @System", "execute+wait [HIDE()]"}));
+    EXPECT_EQ(rig.fake->executed, Log{"[HIDE()]"});
+
+    rig.fake->refuseExecutes = 2;
+    EXPECT_EQ(errorOf([&] { rig.excel->execute("[HIDE()]"); }), "\"[HIDE()]\" Fehler ");
+}
+
+TEST(TExcelExec, RefusesWithoutConversationOrWhenTooLong)
+{
+    LinkRig rig;
+    EXPECT_EQ(errorOf([&] { rig.excel->execute("[HIDE()]"); }), "Keine Verbindung zu Excel möglich");
+
+    rig.connectReady();
+    const std::string longest = "[FORMULA(\"" + std::string(235, 'x') + "\",\"Z1S1\")]";
+    ASSERT_EQ(longest.size(), 255u);
+    rig.excel->execute(longest);
+    std::string umlauts;  // 255 characters, more bytes
+    for (int i = 0; i < 255; ++i)
+        umlauts += "ä";
+    rig.excel->execute(umlauts);
+    EXPECT_EQ(rig.fake->executed.size(), 2u);
+
+    const int count = rig.excel->commandCount();
+    const std::string message = errorOf([&] { rig.excel->execute(longest + " "); });
+    EXPECT_EQ(message.rfind("Der Befehl an Excel ist länger als 255 Zeichen", 0), 0u) << message;
+    EXPECT_EQ(rig.fake->executed.size(), 2u);
+    EXPECT_EQ(rig.excel->commandCount(), count);
+}
+
+TEST(TExcelCells, PutCellWritesWithTheProcessLetters)
+{
+    const ReferenceLetters saved = referenceLetters();
+    const std::vector<std::pair<bool, std::string>> cases = {
+        {true, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
+        {false, "[FORMULA(\"Eingabe:\",\"R3C2\")]"},
+    };
+    for (const auto& [excelXP, command] : cases) {
+        LinkRig rig;
+        rig.connectReady();
+        setReferenceLetters(ReferenceLetters::forVersion(excelXP));
+        rig.excel->putCell(3, 2, "Eingabe:");
+        EXPECT_EQ(rig.fake->executed, Log{command});
+    }
+    setReferenceLetters(saved);
+}
+
+TEST(TExcelCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->putCell(1, 1, "Länge \"l\"");
+    rig.excel->putCell(1, 2, "x\")][QUIT()][FORMULA(\"");
+    EXPECT_EQ(rig.fake->executed, (Log{"[FORMULA(\"Länge \"\"l\"\"\",\"Z1S1\")]",
+                                       "[FORMULA(\"x\"\")][QUIT()][FORMULA(\"\"\",\"Z1S2\")]"}));
+}
+
+TEST(TExcelMacroBook, RunMacroNeedsTheOpenedWorkbook)
+{
+    LinkRig rig;
+    rig.connectReady();
+    EXPECT_EQ(errorOf([&] { rig.excel->runMacro("eingabe"); }), "Makro kann nicht geöffnet werden");
+    EXPECT_TRUE(rig.fake->executed.empty());
+
+    rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.excel->runMacro("eingabe");
+    EXPECT_EQ(rig.fake->executed.back(), "[RUN(\"makro.xls!eingabe\";FALSE)]");
+}
+
+TEST(TExcelMacroBook, OpensOnceAndClosesTheOldOneFirst)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    EXPECT_EQ(rig.fake->executed, (Log{"[OPEN(\"C:\\Prog\\daten\\makro.xls\")]", "[HIDE()]"}));
+    EXPECT_EQ(rig.excel->macroBookPath(), "C:\\Prog\\daten\\makro.xls");
+    EXPECT_EQ(rig.excel->macroBookName(), "makro.xls");
+
+    rig.fake->executed.clear();
+    rig.excel->openMacroBook("/home/anna/quillmar/daten/makro.xls", false);
+    EXPECT_EQ(rig.fake->executed,
+              (Log{"[UNHIDE(\"makro.xls\")]", "[ACTIVATE(\"makro.xls\")]", "[CLOSE(FALSE)]",
+                   "[OPEN(\"/home/anna/quillmar/daten/makro.xls\")]"}));
+    EXPECT_EQ(rig.excel->macroBookName(), "makro.xls");
+}
+
+TEST(TExcelMacroBook, CloseForgetsTheWorkbookAlsoWhenACommandFails)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.fake->refuseExecutes = 2;  // UNHIDE refused twice
+
+    EXPECT_EQ(errorOf([&] { rig.excel->closeMacroBook(); }), "\"[UNHIDE(\"makro.xls\")]\" Fehler ");
+    EXPECT_EQ(rig.excel->macroBookName(), "");
+    EXPECT_EQ(rig.excel->macroBookPath(), "");
+
+    rig.fake->executed.clear();
+    rig.excel->closeMacroBook();  // nothing left to close
+    EXPECT_TRUE(rig.fake->executed.empty());
+}
+
+TEST(TExcelWindow, RaiseAndRestoreResetTheCount)
+{
+    LinkRig rig;
+    rig.connectReady();
+    rig.excel->execute("[New(1)]");
+    rig.excel->raiseWindow();
+    EXPECT_EQ(rig.excel->commandCount(), 0);
+    rig.excel->execute("[New(1)]");
+    rig.excel->restoreWindow();
+    EXPECT_EQ(rig.excel->commandCount(), 0);
+    EXPECT_EQ(rig.fake->executed,
+              (Log{"[New(1)]", "[APP.MINIMIZE()]", "[APP.RESTORE()]", "[New(1)]", "[APP.RESTORE()]"}));
+}
+
+} // namespace
+} // namespace quillmar::spreadsheet
