@@ -97,9 +97,9 @@ void MainWindow::pageChanged(int index)
     // Tool bars and menus follow the page that is being left.
     const int left = currentPage_;
     currentPage_ = index;
-    if (left == static_cast<int>(Page::Umrechnungen))
+    if (left == static_cast<int>(Page::conversions))
         setFormulaMode(true);
-    else if (left == static_cast<int>(Page::Formelsammlung))
+    else if (left == static_cast<int>(Page::formulas))
         setFormulaMode(false);
     updateCommands();
 }
@@ -114,7 +114,7 @@ void MainWindow::setFormulaMode(bool formulaMode)
     updateCommands();
 }
 
-void MainWindow::dockPage(Page page, QWidget* window, PageCommands* commands)
+void MainWindow::dockPage(Page page, QWidget* window, shell::PageCommands* commands)
 {
     auto& d = docked_[static_cast<std::size_t>(page)];
     if (d.window && d.window != window)
@@ -153,7 +153,7 @@ void MainWindow::undockPage(Page page)
 
 QWidget* MainWindow::dockedWindow(Page page) const { return docked_[static_cast<std::size_t>(page)].window; }
 
-PageCommands* MainWindow::commandsOf(Page page) const
+shell::PageCommands* MainWindow::commandsOf(Page page) const
 {
     const auto& d = docked_[static_cast<std::size_t>(page)];
     return d.window ? d.commands : nullptr;
@@ -163,8 +163,8 @@ void MainWindow::commandsChanged() { updateCommands(); }
 
 void MainWindow::refreshFormulaPage()
 {
-    if (PageCommands* commands = commandsOf(Page::Formelsammlung); commands && commands->offers(PageCommand::Refill))
-        runGuarded([commands] { commands->run(PageCommand::Refill); });
+    if (shell::PageCommands* commands = commandsOf(Page::formulas); commands && commands->offers(shell::PageCommand::Refill))
+        runGuarded([commands] { commands->run(shell::PageCommand::Refill); });
 }
 
 void MainWindow::updateCommands()
@@ -177,15 +177,15 @@ void MainWindow::updateCommands()
         a->setEnabled(!formulaMode_);
     // A forwarded command runs only when its window is docked and can run it now.
     for (const Forwarded& f : forwarded_) {
-        const PageCommands* commands = commandsOf(f.page);
+        const shell::PageCommands* commands = commandsOf(f.page);
         if (!commands || !commands->offers(f.command))
             f.action->setEnabled(false);
     }
 }
 
-void MainWindow::runPageCommand(Page page, PageCommand command)
+void MainWindow::runPageCommand(Page page, shell::PageCommand command)
 {
-    PageCommands* commands = commandsOf(page);
+    shell::PageCommands* commands = commandsOf(page);
     if (!commands || !commands->offers(command))
         return;
     runGuarded([commands, command] { commands->run(command); });

@@ -8,7 +8,7 @@
 #include "spreadsheet/widgets/qt_link_services.h"
 #include "settings/settings_file.h"
 #include "support/messages.h"
-#include "support/widgets/main_window_host.h"
+#include "shell/main_window_host.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -31,9 +31,11 @@ namespace quillmar::app {
 class OptionsDialog;
 class ExcelVersionDialog;
 
-class MainWindow : public QMainWindow, public MainWindowHost {
+class MainWindow : public QMainWindow, public shell::MainWindowHost {
     Q_OBJECT
 public:
+    using Page = shell::Page;
+
     // dataPrefix: the data folder; messages: where the fixed texts go; data: the data
     // module, whose tables the window opens; makeExcel: makes the link component (and
     // its replacements).
@@ -57,8 +59,8 @@ public:
     settings::WindowRecord currentWindowRecord() const;
     std::filesystem::path settingsPath() const;
 
-    // MainWindowHost
-    void dockPage(Page page, QWidget* window, PageCommands* commands) override;
+    // shell::MainWindowHost
+    void dockPage(Page page, QWidget* window, shell::PageCommands* commands) override;
     void undockPage(Page page) override;
     QWidget* dockedWindow(Page page) const override;
     void commandsChanged() override;
@@ -102,13 +104,13 @@ private:
         QWidget* page = nullptr;
         QLabel* placeholder = nullptr;
         QPointer<QWidget> window;
-        PageCommands* commands = nullptr;
+        shell::PageCommands* commands = nullptr;
     };
     // A menu item or tool button that runs a command of a docked window.
     struct Forwarded {
         QAction* action;
         Page page;
-        PageCommand command;
+        shell::PageCommand command;
     };
 
     void createPages();
@@ -117,13 +119,13 @@ private:
     void createToolBars();
     QAction* makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run);
     QAction* makeForwarded(const char* name, const char* text, const QKeySequence& key, Page page,
-                           PageCommand command);
+                           shell::PageCommand command);
 
     void pageChanged(int index);
     void setFormulaMode(bool formulaMode);
     void updateCommands();
-    PageCommands* commandsOf(Page page) const;
-    void runPageCommand(Page page, PageCommand command);
+    shell::PageCommands* commandsOf(Page page) const;
+    void runPageCommand(Page page, shell::PageCommand command);
     void runGuarded(const std::function<void()>& command);
     void applyWindowRecord(const settings::ReadResult& result);
     void keepOnScreen();

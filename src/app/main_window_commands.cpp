@@ -34,7 +34,7 @@ QAction* MainWindow::makeAction(const char* name, const char* text, const QKeySe
 }
 
 QAction* MainWindow::makeForwarded(const char* name, const char* text, const QKeySequence& key, Page page,
-                                  PageCommand command)
+                                  shell::PageCommand command)
 {
     QAction* a = makeAction(name, text, key, [this, page, command] { runPageCommand(page, command); });
     forwarded_.push_back({a, page, command});
@@ -45,14 +45,14 @@ QAction* MainWindow::action(const QString& name) const { return findChild<QActio
 
 void MainWindow::createActions()
 {
-    const Page formulas = Page::Formelsammlung;
-    const Page conversions = Page::Umrechnungen;
+    const Page formulas = Page::formulas;
+    const Page conversions = Page::conversions;
 
     // Menu "&Datei"
     makeAction("showFormulaPage", texts::kItemFormulas, Qt::Key_F9,
-               [this] { pages_->setCurrentIndex(static_cast<int>(Page::Formelsammlung)); });
+               [this] { pages_->setCurrentIndex(static_cast<int>(Page::formulas)); });
     makeAction("showConversionPage", texts::kItemConversions, Qt::Key_F10,
-               [this] { pages_->setCurrentIndex(static_cast<int>(Page::Umrechnungen)); });
+               [this] { pages_->setCurrentIndex(static_cast<int>(Page::conversions)); });
     makeAction("print", texts::kItemPrint, QKeySequence(), [this] { printWindowImage(); })->setIcon(toolIcon(ToolIcon::Print));
     makeAction("startExcel", texts::kItemStartExcel, QKeySequence(), [this] { startExcel(); });
     QAction* quit = makeAction("quit", texts::kItemQuit, QKeySequence(), [this] { close(); });
@@ -61,27 +61,27 @@ void MainWindow::createActions()
     quit->setIcon(toolIcon(ToolIcon::Quit));
 
     // Menu "&Formeln" and the formula tool bar
-    QAction* insert = makeForwarded("insertFormula", texts::kItemInsertFormula, Qt::Key_F3, formulas, PageCommand::Insert);
+    QAction* insert = makeForwarded("insertFormula", texts::kItemInsertFormula, Qt::Key_F3, formulas, shell::PageCommand::Insert);
     insert->setIconText(q(texts::kToolInsert));
     insert->setToolTip(q(texts::kHintInsert));
     insert->setStatusTip(q(texts::kHintInsert));
     insert->setIcon(toolIcon(ToolIcon::Insert));
     formulaActions_.push_back(insert);
     formulaActions_.push_back(
-        makeForwarded("contents", texts::kItemContents, QKeySequence(Qt::CTRL | Qt::Key_I), formulas, PageCommand::Contents));
-    formulaActions_.push_back(makeForwarded("search", texts::kItemSearch, QKeySequence(), formulas, PageCommand::Search));
+        makeForwarded("contents", texts::kItemContents, QKeySequence(Qt::CTRL | Qt::Key_I), formulas, shell::PageCommand::Contents));
+    formulaActions_.push_back(makeForwarded("search", texts::kItemSearch, QKeySequence(), formulas, shell::PageCommand::Search));
     formulaActions_.push_back(makeForwarded("nextFormula", texts::kItemNextFormula, QKeySequence(Qt::CTRL | Qt::Key_N),
-                                            formulas, PageCommand::NextFormula));
+                                            formulas, shell::PageCommand::NextFormula));
     formulaActions_.push_back(makeForwarded("previousFormula", texts::kItemPreviousFormula,
-                                            QKeySequence(Qt::CTRL | Qt::Key_H), formulas, PageCommand::PreviousFormula));
+                                            QKeySequence(Qt::CTRL | Qt::Key_H), formulas, shell::PageCommand::PreviousFormula));
     QAction* rearrange = makeForwarded("rearrange", texts::kItemRearrange, QKeySequence(Qt::CTRL | Qt::Key_U), formulas,
-                                       PageCommand::Rearrange);
+                                       shell::PageCommand::Rearrange);
     rearrange->setIconText(q(texts::kToolRearrange));
     rearrange->setToolTip(q(texts::kToolRearrange));
     rearrange->setIcon(toolIcon(ToolIcon::Rearrange));
     formulaActions_.push_back(rearrange);
     QAction* display = makeForwarded("newDisplayWindow", texts::kItemNewDisplayWindow, QKeySequence(Qt::CTRL | Qt::Key_F),
-                                     formulas, PageCommand::NewDisplayWindow);
+                                     formulas, shell::PageCommand::NewDisplayWindow);
     display->setIconText(q(texts::kHintNewDisplayWindow).trimmed());
     display->setToolTip(q(texts::kHintNewDisplayWindow));
     display->setIcon(toolIcon(ToolIcon::DisplayWindow));
@@ -95,25 +95,25 @@ void MainWindow::createActions()
 
     // Menu "&Umrechnungen" and the conversion tool bar
     QAction* insertConversion = makeForwarded("insertConversion", texts::kItemInsertConversion, Qt::Key_F4, conversions,
-                                              PageCommand::Insert);
+                                              shell::PageCommand::Insert);
     insertConversion->setIconText(q(texts::kToolInsert));
     insertConversion->setToolTip(q(texts::kHintInsert));
     insertConversion->setStatusTip(q(texts::kHintInsert));
     insertConversion->setIcon(toolIcon(ToolIcon::Insert));
     conversionActions_.push_back(insertConversion);
-    QAction* compute = makeForwarded("compute", texts::kItemCompute, Qt::Key_F5, conversions, PageCommand::Compute);
+    QAction* compute = makeForwarded("compute", texts::kItemCompute, Qt::Key_F5, conversions, shell::PageCommand::Compute);
     compute->setIconText(q(texts::kToolCompute));
     compute->setToolTip(q(texts::kToolCompute));
     compute->setIcon(toolIcon(ToolIcon::Compute));
     conversionActions_.push_back(compute);
     QAction* fromExcel = makeForwarded("valueFromExcel", texts::kItemValueFromExcel, QKeySequence(Qt::CTRL | Qt::Key_W),
-                                       conversions, PageCommand::ValueFromExcel);
+                                       conversions, shell::PageCommand::ValueFromExcel);
     fromExcel->setIconText(q(texts::kToolValueFromExcel));
     fromExcel->setToolTip(q(texts::kToolValueFromExcel));
     fromExcel->setIcon(toolIcon(ToolIcon::ValueFromExcel));
     conversionActions_.push_back(fromExcel);
     QAction* numberFormat =
-        makeForwarded("numberFormat", texts::kItemNumberFormat, QKeySequence(), conversions, PageCommand::NumberFormat);
+        makeForwarded("numberFormat", texts::kItemNumberFormat, QKeySequence(), conversions, shell::PageCommand::NumberFormat);
     numberFormat->setIconText(q(texts::kToolNumberFormat));
     numberFormat->setToolTip(q(texts::kToolNumberFormat));
     numberFormat->setIcon(toolIcon(ToolIcon::NumberFormat));
@@ -126,9 +126,9 @@ void MainWindow::createActions()
     conversionActions_.push_back(conversionProps);
     // The conversion window's own help when it has one, the program's help otherwise.
     conversionHelp_ = makeAction("conversionHelp", texts::kToolHelp, QKeySequence(), [this] {
-        PageCommands* commands = commandsOf(Page::Umrechnungen);
-        if (commands && commands->offers(PageCommand::Help))
-            commands->run(PageCommand::Help);
+        shell::PageCommands* commands = commandsOf(Page::conversions);
+        if (commands && commands->offers(shell::PageCommand::Help))
+            commands->run(shell::PageCommand::Help);
         else
             openHelp();
     });

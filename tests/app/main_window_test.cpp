@@ -20,16 +20,16 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
-using Page = MainWindowHost::Page;
+using Page = shell::Page;
 
 namespace {
 
-struct FakePage : QLabel, PageCommands {
-    std::set<PageCommand> offered;
-    std::vector<PageCommand> ran;
+struct FakePage : QLabel, shell::PageCommands {
+    std::set<shell::PageCommand> offered;
+    std::vector<shell::PageCommand> ran;
     bool fail = false;
-    bool offers(PageCommand c) const override { return offered.count(c) > 0; }
-    void run(PageCommand c) override
+    bool offers(shell::PageCommand c) const override { return offered.count(c) > 0; }
+    void run(shell::PageCommand c) override
     {
         ran.push_back(c);
         if (fail)
@@ -152,9 +152,9 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
 {
     MainWindow& f = makeForm();
     auto* formulas = new FakePage;
-    formulas->offered = {PageCommand::Rearrange, PageCommand::NextFormula, PageCommand::Refill};
-    f.dockPage(Page::Formelsammlung, formulas, formulas);
-    EXPECT_EQ(f.dockedWindow(Page::Formelsammlung), formulas);
+    formulas->offered = {shell::PageCommand::Rearrange, shell::PageCommand::NextFormula, shell::PageCommand::Refill};
+    f.dockPage(Page::formulas, formulas, formulas);
+    EXPECT_EQ(f.dockedWindow(Page::formulas), formulas);
     EXPECT_EQ(formulas->parentWidget(), f.pages()->widget(0));
 
     QAction* rearrange = f.action(QStringLiteral("rearrange"));
@@ -165,10 +165,10 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
     f.action(QStringLiteral("nextFormula"))->trigger();
     f.refreshFormulaPage();
     EXPECT_EQ(formulas->ran,
-              (std::vector<PageCommand>{PageCommand::Rearrange, PageCommand::NextFormula, PageCommand::Refill}));
+              (std::vector<shell::PageCommand>{shell::PageCommand::Rearrange, shell::PageCommand::NextFormula, shell::PageCommand::Refill}));
 
     // The formula window makes "Einfügen" available when its formula can be computed.
-    formulas->offered.insert(PageCommand::Insert);
+    formulas->offered.insert(shell::PageCommand::Insert);
     f.commandsChanged();
     EXPECT_TRUE(insert->isEnabled());
 
@@ -180,23 +180,23 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
     // The conversion page's commands are off while the formula menu is active, even
     // when the conversion window offers them.
     auto* conversions = new FakePage;
-    conversions->offered = {PageCommand::Compute, PageCommand::Help};
-    f.dockPage(Page::Umrechnungen, conversions, conversions);
+    conversions->offered = {shell::PageCommand::Compute, shell::PageCommand::Help};
+    f.dockPage(Page::conversions, conversions, conversions);
     EXPECT_FALSE(f.action(QStringLiteral("compute"))->isEnabled());
     f.pages()->setCurrentIndex(1);
     EXPECT_TRUE(f.action(QStringLiteral("compute"))->isEnabled());
     EXPECT_FALSE(insert->isEnabled());
     f.action(QStringLiteral("conversionHelp"))->trigger();
-    EXPECT_EQ(conversions->ran.back(), PageCommand::Help);
+    EXPECT_EQ(conversions->ran.back(), shell::PageCommand::Help);
 
     // A window that goes away takes its commands with it.
     delete conversions;
-    EXPECT_EQ(f.dockedWindow(Page::Umrechnungen), nullptr);
+    EXPECT_EQ(f.dockedWindow(Page::conversions), nullptr);
     EXPECT_FALSE(f.action(QStringLiteral("compute"))->isEnabled());
 
     // Undocking hands the window back as a free window.
     f.pages()->setCurrentIndex(0);
-    f.undockPage(Page::Formelsammlung);
+    f.undockPage(Page::formulas);
     EXPECT_EQ(formulas->parentWidget(), nullptr);
     EXPECT_FALSE(rearrange->isEnabled());
     delete formulas;
@@ -234,16 +234,16 @@ TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
 
 namespace {
 // A docked window that still talks to its host while it goes.
-struct TalkingPage : QWidget, PageCommands {
-    explicit TalkingPage(MainWindowHost& host, bool& saw) : host_(host), saw_(saw) {}
+struct TalkingPage : QWidget, shell::PageCommands {
+    explicit TalkingPage(shell::MainWindowHost& host, bool& saw) : host_(host), saw_(saw) {}
     ~TalkingPage() override
     {
-        host_.undockPage(MainWindowHost::Page::FormelsammlungBearbeiten);
+        host_.undockPage(shell::Page::collectionEditor);
         saw_ = host_.options().FactorFormat == "0.000";
     }
-    bool offers(PageCommand) const override { return false; }
-    void run(PageCommand) override {}
-    MainWindowHost& host_;
+    bool offers(shell::PageCommand) const override { return false; }
+    void run(shell::PageCommand) override {}
+    shell::MainWindowHost& host_;
     bool& saw_;
 };
 } // namespace
@@ -253,7 +253,7 @@ TEST_F(AppFixture, DockedWindowsGoBeforeTheMainWindow)
     bool saw = false;
     MainWindow& f = makeForm();
     auto* editor = new TalkingPage(f, saw);
-    f.dockPage(Page::FormelsammlungBearbeiten, editor, editor);
+    f.dockPage(Page::collectionEditor, editor, editor);
     form.reset();
     EXPECT_TRUE(saw);
 }

@@ -12,15 +12,15 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
-using Page = MainWindowHost::Page;
+using Page = shell::Page;
 
 namespace {
 
-struct CountingPage : QWidget, PageCommands {
-    std::set<PageCommand> offered;
-    std::vector<PageCommand> ran;
-    bool offers(PageCommand c) const override { return offered.count(c) > 0; }
-    void run(PageCommand c) override { ran.push_back(c); }
+struct CountingPage : QWidget, shell::PageCommands {
+    std::set<shell::PageCommand> offered;
+    std::vector<shell::PageCommand> ran;
+    bool offers(shell::PageCommand c) const override { return offered.count(c) > 0; }
+    void run(shell::PageCommand c) override { ran.push_back(c); }
 };
 
 } // namespace
@@ -29,11 +29,11 @@ TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
 {
     MainWindow& f = makeForm();
     auto* formulas = new CountingPage;
-    formulas->offered = {PageCommand::Rearrange, PageCommand::Insert, PageCommand::NextFormula};
-    f.dockPage(Page::Formelsammlung, formulas, formulas);
+    formulas->offered = {shell::PageCommand::Rearrange, shell::PageCommand::Insert, shell::PageCommand::NextFormula};
+    f.dockPage(Page::formulas, formulas, formulas);
     auto* conversions = new CountingPage;
-    conversions->offered = {PageCommand::Insert, PageCommand::Compute};
-    f.dockPage(Page::Umrechnungen, conversions, conversions);
+    conversions->offered = {shell::PageCommand::Insert, shell::PageCommand::Compute};
+    f.dockPage(Page::conversions, conversions, conversions);
     f.show();
     QApplication::setActiveWindow(&f);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -44,19 +44,19 @@ TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
     QTest::keyClick(&f, Qt::Key_F4); // the conversion menu is off on the formula page
     QTest::keyClick(&f, Qt::Key_F5);
     EXPECT_EQ(formulas->ran,
-              (std::vector<PageCommand>{PageCommand::Rearrange, PageCommand::Insert, PageCommand::NextFormula}));
+              (std::vector<shell::PageCommand>{shell::PageCommand::Rearrange, shell::PageCommand::Insert, shell::PageCommand::NextFormula}));
     EXPECT_TRUE(conversions->ran.empty());
 
     QTest::keyClick(&f, Qt::Key_F10);
-    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::Umrechnungen));
+    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::conversions));
     QTest::keyClick(&f, Qt::Key_F5);
     QTest::keyClick(&f, Qt::Key_F4);
     QTest::keyClick(&f, Qt::Key_U, Qt::ControlModifier); // now the formula menu is off
-    EXPECT_EQ(conversions->ran, (std::vector<PageCommand>{PageCommand::Compute, PageCommand::Insert}));
+    EXPECT_EQ(conversions->ran, (std::vector<shell::PageCommand>{shell::PageCommand::Compute, shell::PageCommand::Insert}));
     EXPECT_EQ(formulas->ran.size(), 3u);
 
     QTest::keyClick(&f, Qt::Key_F9);
-    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::Formelsammlung));
+    EXPECT_EQ(f.pages()->currentIndex(), static_cast<int>(Page::formulas));
     EXPECT_TRUE(f.formulaMenu()->menuAction()->isEnabled());
 
     // F2 opens the menu "&Datei".

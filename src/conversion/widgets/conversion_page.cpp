@@ -8,14 +8,14 @@
 
 namespace quillmar::conversion {
 
-ConversionPage::ConversionPage(MainWindowHost& host, Messages& messages)
+ConversionPage::ConversionPage(shell::MainWindowHost& host, Messages& messages)
     : ConversionWindow(host.dataPrefix(), messages, [dialogHost = &host] { return &dialogHost->numberFormatDialog(); }),
       host_(host),
       messages_(messages)
 {
     setObjectName(QStringLiteral("ConversionPage"));
     connect(this, &ConversionWindow::closeRequested, this, [this] { host_.closeMainWindow(); });
-    host.dockPage(MainWindowHost::Page::Umrechnungen, this, this);
+    host.dockPage(shell::Page::conversions, this, this);
     if (QWidget* main = host.mainWidget())
         main->installEventFilter(this);
 }
@@ -47,32 +47,32 @@ void ConversionPage::readValueFromSpreadsheet()
     Edit1->setText(toQString(taken.text));
 }
 
-bool ConversionPage::offers(PageCommand command) const
+bool ConversionPage::offers(shell::PageCommand command) const
 {
     switch (command) {
-    case PageCommand::Insert:
-    case PageCommand::Compute:
-    case PageCommand::ValueFromExcel:
-    case PageCommand::NumberFormat:
+    case shell::PageCommand::Insert:
+    case shell::PageCommand::Compute:
+    case shell::PageCommand::ValueFromExcel:
+    case shell::PageCommand::NumberFormat:
         return true;
     default:
         return false;
     }
 }
 
-void ConversionPage::run(PageCommand command)
+void ConversionPage::run(shell::PageCommand command)
 {
     switch (command) {
-    case PageCommand::Insert:
+    case shell::PageCommand::Insert:
         insertIntoSpreadsheet();
         break;
-    case PageCommand::Compute:
+    case shell::PageCommand::Compute:
         Rechne1Click();
         break;
-    case PageCommand::ValueFromExcel:
+    case shell::PageCommand::ValueFromExcel:
         readValueFromSpreadsheet();
         break;
-    case PageCommand::NumberFormat:
+    case shell::PageCommand::NumberFormat:
         Zahlenformat1Click();
         break;
     default:

@@ -4,15 +4,15 @@
 // commands: "Berechnen", "Zahlenformat", "Einfügen" (the conversion into the
 // spreadsheet) and "Wert aus Excel".
 #include "conversion/widgets/conversion_window.h"
-#include "support/widgets/main_window_host.h"
+#include "shell/main_window_host.h"
 
 namespace quillmar::conversion {
 
-class ConversionPage : public ConversionWindow, public PageCommands {
+class ConversionPage : public ConversionWindow, public shell::PageCommands {
     Q_OBJECT
 public:
     // Docks itself into the host's page "Umrechnungen".
-    ConversionPage(MainWindowHost& host, Messages& messages);
+    ConversionPage(shell::MainWindowHost& host, Messages& messages);
 
     // "Einfügen": the conversion of the chosen units into the spreadsheet, after the
     // window has converted, so that the value shown is the one written.
@@ -20,16 +20,16 @@ public:
     // "Wert aus Excel": the value of the selected cell into the value field.
     void readValueFromSpreadsheet();
 
-    // PageCommands
-    bool offers(PageCommand command) const override;
-    void run(PageCommand command) override;
+    // shell::PageCommands
+    bool offers(shell::PageCommand command) const override;
+    void run(shell::PageCommand command) override;
 
 protected:
     // The main window closing: unsaved tables are offered for saving first.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainWindowHost& host_;
+    shell::MainWindowHost& host_;
     Messages& messages_;
 };
 

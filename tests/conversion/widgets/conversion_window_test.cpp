@@ -67,7 +67,7 @@ protected:
 
 TEST_F(ConversionWindow, ChoosingQuantityAndUnitsConvertsWithTheDialogsPattern)
 {
-    EXPECT_EQ(form->dockedWindow(MainWindowHost::Page::Umrechnungen), window);
+    EXPECT_EQ(form->dockedWindow(shell::Page::conversions), window);
     ASSERT_EQ(window->ListBox1->count(), 6);
     EXPECT_EQ(window->ListBox1->item(0)->text(), "Strecke");
 

@@ -4,61 +4,41 @@
 // The formula window, the conversion window and the collection editor each dock
 // themselves into their page when they are created:
 //
-//     host.dockPage(MainWindowHost::Page::Formelsammlung, this, this);
+//     host.dockPage(Page::formulas, this, this);
 //
 // The main window's tool bars and menus then forward their page commands to the
 // PageCommands of the docked window, and ask it which of them can run now; a window
 // whose answer changes (the formula window enabling "Einfügen", say) calls
 // commandsChanged(). A window that leaves its page (dragged out, or destroyed) calls
 // undockPage(); destruction is also noticed on its own.
-#include "spreadsheet/link.h"
-#include "settings/settings_file.h"
+#include "shell/page_commands.h"
 
 #include <filesystem>
 
 class QWidget;
 
 namespace quillmar {
-namespace engine {
-class NumberFormatDialog;
-}
 namespace collection {
 class CollectionTables;
 }
+namespace engine {
+class NumberFormatDialog;
+}
+namespace settings {
+struct Options;
+}
+namespace spreadsheet {
+class Link;
+}
 } // namespace quillmar
 
-namespace quillmar {
+namespace quillmar::shell {
 
-// The commands of a page that the main window offers in its tool bars and menus.
-enum class PageCommand {
-    Insert,           // "Einfügen": the formula (page 1) or the conversion (page 2) into Excel
-    Rearrange,        // "Umformen": the next re-arrangement of the shown formula
-    NewDisplayWindow, // "Neues Formelfenster": a display window of the shown formula
-    Contents,         // "Inhalt": the contents of the collection
-    Search,           // "Suchen"
-    NextFormula,      // "Nächste Formel"
-    PreviousFormula,  // "Vorhergehende Formel"
-    Refill,           // refill the contents tree after the collection was saved
-    Compute,          // "Berechnen": compute the conversion
-    ValueFromExcel,   // "Wert aus Excel"
-    NumberFormat,     // "Zahlenformat"
-    Help,             // the page's own help
-};
-
-class PageCommands {
-public:
-    virtual ~PageCommands() = default;
-    // Whether the command exists for this window and can run now.
-    virtual bool offers(PageCommand command) const = 0;
-    // Runs the command. Errors of the spreadsheet link may be thrown as exceptions
-    // derived from std::exception; the main window shows their text.
-    virtual void run(PageCommand command) = 0;
-};
+// The three pages of the main window, in their order.
+enum class Page { formulas = 0, conversions = 1, collectionEditor = 2 };
 
 class MainWindowHost {
 public:
-    enum class Page { Formelsammlung = 0, Umrechnungen = 1, FormelsammlungBearbeiten = 2 };
-
     virtual ~MainWindowHost() = default;
 
     // Puts window into the page, filling it; commands may be null.
@@ -100,4 +80,4 @@ public:
     virtual void closeMainWindow() = 0;
 };
 
-} // namespace quillmar
+} // namespace quillmar::shell
