@@ -1,7 +1,6 @@
 #include "cli/convert_verb.h"
 
 #include "collection/table_layouts.h"
-#include "collection/texts.h"
 #include "conversion/conversion_state.h"
 #include "conversion/texts.h"
 #include "support/text.h"
@@ -17,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace ctexts = conversion::texts;
-using collection::texts::fillIn;
+using text::fillIn;
 
 constexpr const char* kDefaultPattern = "0.000";
 

@@ -63,7 +63,7 @@ std::string exportCollection(const fs::path& dataFolder, const fs::path& targetF
             files.push_back(entry.path());
     }
     if (files.empty())
-        return texts::fillIn(texts::kNoDataFolder, {daten.string()});
+        return text::fillIn(texts::kNoDataFolder, {daten.string()});
     std::sort(files.begin(), files.end());
 
     std::vector<Table> tables(files.size());

@@ -3,6 +3,7 @@
 #include "collection/table_file.h"
 #include "collection/table_layouts.h"
 #include "collection/texts.h"
+#include "support/text.h"
 
 namespace quillmar::collection {
 
@@ -24,7 +25,7 @@ bool loadInto(const std::filesystem::path& file, std::string_view tableName,
     std::string err = loadTable(file, loaded);
     if (err.empty()) {
         if (const auto missing = missingField(loaded))
-            err = texts::fillIn(texts::kWrongLayout, {file.string(), tableName, *missing});
+            err = text::fillIn(texts::kWrongLayout, {file.string(), tableName, *missing});
     }
     if (!err.empty()) {
         messages.show(err);

@@ -63,7 +63,7 @@ std::string Table::setIndexFieldNames(std::string_view names)
         if (!name.empty()) {
             const auto i = fieldIndex(name);
             if (!i)
-                return texts::fillIn(texts::kFieldNotFound, {name});
+                return text::fillIn(texts::kFieldNotFound, {name});
             index.push_back(*i);
         }
         start = end + 1;
@@ -445,7 +445,7 @@ Record* Table::editable()
 std::string Table::setValue(std::size_t field, Value v)
 {
     if (field >= fields_.size())
-        return texts::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
+        return text::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
     Record* r = editable();
     if (!r)
         return std::string(texts::kNoCurrentRecord);
@@ -457,7 +457,7 @@ std::string Table::setValue(std::size_t field, Value v)
 std::string Table::setText(std::size_t field, std::string_view text)
 {
     if (field >= fields_.size())
-        return texts::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
+        return text::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
     const FieldDef& def = fields_[field];
     if (text.empty())
         return setValue(field, Value{});
@@ -469,13 +469,13 @@ std::string Table::setText(std::size_t field, std::string_view text)
     case FieldType::Integer: {
         const auto i = parseInteger(trimmed(text));
         if (!i)
-            return texts::fillIn(texts::kNotAnInteger, {text, def.name});
+            return text::fillIn(texts::kNotAnInteger, {text, def.name});
         return setValue(field, Value{*i});
     }
     case FieldType::Float: {
         const auto d = parseDecimal(trimmed(text));
         if (!d)
-            return texts::fillIn(texts::kNotANumber, {text, def.name});
+            return text::fillIn(texts::kNotANumber, {text, def.name});
         return setValue(field, Value{*d});
     }
     }
@@ -486,14 +486,14 @@ std::string Table::setText(std::string_view name, std::string_view text)
 {
     const auto f = fieldIndex(name);
     if (!f)
-        return texts::fillIn(texts::kFieldNotFound, {name});
+        return text::fillIn(texts::kFieldNotFound, {name});
     return setText(*f, text);
 }
 
 std::string Table::setInteger(std::size_t field, std::int64_t v)
 {
     if (field >= fields_.size())
-        return texts::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
+        return text::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
     switch (fields_[field].type) {
     case FieldType::Text:
         return setText(field, std::to_string(v));
@@ -509,25 +509,25 @@ std::string Table::setInteger(std::string_view name, std::int64_t v)
 {
     const auto f = fieldIndex(name);
     if (!f)
-        return texts::fillIn(texts::kFieldNotFound, {name});
+        return text::fillIn(texts::kFieldNotFound, {name});
     return setInteger(*f, v);
 }
 
 std::string Table::setFloat(std::size_t field, double v)
 {
     if (field >= fields_.size())
-        return texts::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
+        return text::fillIn(texts::kFieldNotFound, {std::to_string(field + 1)});
     const FieldDef& def = fields_[field];
     switch (def.type) {
     case FieldType::Text:
         return setText(field, valueText(Value{v}));
     case FieldType::Integer:
         if (!std::isfinite(v) || v != std::trunc(v) || std::fabs(v) > 9.0e18)
-            return texts::fillIn(texts::kNotAnInteger, {valueText(Value{v}), def.name});
+            return text::fillIn(texts::kNotAnInteger, {valueText(Value{v}), def.name});
         return setValue(field, Value{static_cast<std::int64_t>(v)});
     case FieldType::Float:
         if (!std::isfinite(v))
-            return texts::fillIn(texts::kNotANumber, {valueText(Value{v}), def.name});
+            return text::fillIn(texts::kNotANumber, {valueText(Value{v}), def.name});
         return setValue(field, Value{v});
     }
     return {};
@@ -537,7 +537,7 @@ std::string Table::setFloat(std::string_view name, double v)
 {
     const auto f = fieldIndex(name);
     if (!f)
-        return texts::fillIn(texts::kFieldNotFound, {name});
+        return text::fillIn(texts::kFieldNotFound, {name});
     return setFloat(*f, v);
 }
 

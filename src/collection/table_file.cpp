@@ -181,11 +181,11 @@ std::string loadTable(const fs::path& requested, Table& table)
     const std::string shown = requested.string();
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
-        return texts::fillIn(texts::kFileNotFound, {shown});
+        return text::fillIn(texts::kFileNotFound, {shown});
 
     Db db;
     if (sqlite3_open_v2(sqlitePath(file).c_str(), &db.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
-        return texts::fillIn(texts::kDamaged, {shown});
+        return text::fillIn(texts::kDamaged, {shown});
 
     std::string name;
     std::string index;
@@ -193,9 +193,9 @@ std::string loadTable(const fs::path& requested, Table& table)
     std::vector<FieldDef> fields;
     switch (readStructure(db.db, name, fields, index, count)) {
     case Failure::NotOurs:
-        return texts::fillIn(texts::kNotATable, {shown});
+        return text::fillIn(texts::kNotATable, {shown});
     case Failure::Damaged:
-        return texts::fillIn(texts::kDamaged, {shown});
+        return text::fillIn(texts::kDamaged, {shown});
     case Failure::None:
         break;
     }
@@ -203,7 +203,7 @@ std::string loadTable(const fs::path& requested, Table& table)
     Stmt rows;
     if (sqlite3_prepare_v2(db.db, "SELECT * FROM records ORDER BY rowid", -1, &rows.st, nullptr) != SQLITE_OK
         || sqlite3_column_count(rows.st) != static_cast<int>(fields.size()))
-        return texts::fillIn(texts::kNotATable, {shown});
+        return text::fillIn(texts::kNotATable, {shown});
 
     Table loaded(name.empty() ? file.stem().string() : name, fields);
     // The number of records written with the table spares growing the list; a
@@ -213,7 +213,7 @@ std::string loadTable(const fs::path& requested, Table& table)
     if (const auto n = parseInteger(count); n && *n > 0 && !ec)
         loaded.reserve(static_cast<std::size_t>(std::min<std::int64_t>(*n, fileSize / 2)));
     if (!index.empty() && !loaded.setIndexFieldNames(index).empty())
-        return texts::fillIn(texts::kNotATable, {shown});
+        return text::fillIn(texts::kNotATable, {shown});
     const int columns = static_cast<int>(fields.size());
     int rc;
     TextPool pool;
@@ -225,7 +225,7 @@ std::string loadTable(const fs::path& requested, Table& table)
         loaded.addLoadedRecord(std::move(r));
     }
     if (rc != SQLITE_DONE)
-        return texts::fillIn(texts::kDamaged, {shown});
+        return text::fillIn(texts::kDamaged, {shown});
     loaded.sortRecords();
     table = std::move(loaded);
     table.first(); // reports the new content to whoever follows the table
@@ -341,7 +341,7 @@ std::string saveTable(const fs::path& requested, Table& table)
     std::error_code ec;
     const bool replacing = fs::exists(file, ec);
     const std::string failure =
-        texts::fillIn(replacing ? texts::kSaveFailed : texts::kSaveFailedNew, {requested.string()});
+        text::fillIn(replacing ? texts::kSaveFailed : texts::kSaveFailedNew, {requested.string()});
 
     if (!writeDatabase(temp, table)) {
         fs::remove(temp, ec);

@@ -121,7 +121,7 @@ private:
         }
         const auto f = t.fieldIndex(name);
         if (!f)
-            fail(texts::fillIn(texts::kUnknownField, {t.name(), name}));
+            fail(text::fillIn(texts::kUnknownField, {t.name(), name}));
         return f;
     }
 
@@ -153,7 +153,7 @@ private:
         if (word == "%tabelle") {
             checkTableHasFields();
             if (w.size() != 2 || !validTableName(w[1])) {
-                fail(texts::fillIn(texts::kBadTableName, {w.size() > 1 ? text::trimBlanks(line.substr(8)) : ""}));
+                fail(text::fillIn(texts::kBadTableName, {w.size() > 1 ? text::trimBlanks(line.substr(8)) : ""}));
                 return;
             }
             result_.tables.emplace_back(std::string(w[1]), std::vector<FieldDef>{});
@@ -177,7 +177,7 @@ private:
             const std::string names(text::trimBlanks(line.substr(word.size())));
             const std::string err = t->setIndexFieldNames(names);
             if (!err.empty())
-                fail(texts::fillIn(texts::kBadIndex, {names}));
+                fail(text::fillIn(texts::kBadIndex, {names}));
         } else if (word == "%vorgabe") {
             std::string_view value;
             const auto f = namedField(*t, line.substr(word.size()), value);
@@ -186,7 +186,7 @@ private:
             presets_.resize(t->fieldCount());
             presets_[*f] = Pending{std::string(value), line_};
         } else {
-            fail(texts::fillIn(texts::kUnknownDirective, {word}));
+            fail(text::fillIn(texts::kUnknownDirective, {word}));
         }
     }
 
@@ -209,13 +209,13 @@ private:
         else if (w[2] == "zahl")
             def.type = FieldType::Float;
         else {
-            fail(texts::fillIn(texts::kBadFieldType, {w[2]}));
+            fail(text::fillIn(texts::kBadFieldType, {w[2]}));
             return;
         }
         if (w.size() == 4) {
             const auto width = parseInteger(w[3]);
             if (!width || *width < 1 || *width > 100000) {
-                fail(texts::fillIn(texts::kBadWidth, {w[3]}));
+                fail(text::fillIn(texts::kBadWidth, {w[3]}));
                 return;
             }
             def.width = static_cast<int>(*width);
@@ -224,7 +224,7 @@ private:
             return;
         }
         if (t.fieldIndex(def.name)) {
-            fail(texts::fillIn(texts::kDuplicateField, {def.name}));
+            fail(text::fillIn(texts::kDuplicateField, {def.name}));
             return;
         }
         std::vector<FieldDef> fields = t.fields();
@@ -251,7 +251,7 @@ private:
             named_.assign(t->fieldCount(), std::nullopt);
         }
         if (named_[*f]) {
-            fail(texts::fillIn(texts::kFieldTwice, {t->fields()[*f].name}));
+            fail(text::fillIn(texts::kFieldTwice, {t->fields()[*f].name}));
             return;
         }
         named_[*f] = Pending{std::string(value), line_};
@@ -295,18 +295,18 @@ private:
         case FieldType::Text: {
             const std::size_t n = text::length(p.text);
             if (def.width > 0 && n > static_cast<std::size_t>(def.width))
-                fail(texts::fillIn(texts::kTooLong, {def.name, std::to_string(n), std::to_string(def.width)}), p.line);
+                fail(text::fillIn(texts::kTooLong, {def.name, std::to_string(n), std::to_string(def.width)}), p.line);
             return Value{Text(p.text)};
         }
         case FieldType::Integer:
             if (const auto i = parseInteger(text::trimBlanks(p.text)))
                 return Value{*i};
-            fail(texts::fillIn(texts::kNotAnInteger, {p.text, def.name}), p.line);
+            fail(text::fillIn(texts::kNotAnInteger, {p.text, def.name}), p.line);
             return Value{};
         case FieldType::Float:
             if (const auto d = parseDecimal(text::trimBlanks(p.text)))
                 return Value{*d};
-            fail(texts::fillIn(texts::kNotANumber, {p.text, def.name}), p.line);
+            fail(text::fillIn(texts::kNotANumber, {p.text, def.name}), p.line);
             return Value{};
         }
         return Value{};
@@ -315,7 +315,7 @@ private:
     void checkTableHasFields()
     {
         if (table() && table()->fieldCount() == 0)
-            fail(texts::fillIn(texts::kNoFields, {table()->name()}), tableLine_);
+            fail(text::fillIn(texts::kNoFields, {table()->name()}), tableLine_);
     }
 
     std::string file_;
@@ -389,7 +389,7 @@ TextFormResult readTextForm(std::vector<std::filesystem::path> files)
         const std::string shown = path.filename().string();
         const auto content = fileio::readAll(path);
         if (!content) {
-            all.error = TextFormError{shown, 0, texts::fillIn(texts::kCannotReadText, {path.string()})};
+            all.error = TextFormError{shown, 0, text::fillIn(texts::kCannotReadText, {path.string()})};
             break;
         }
         TextFormResult one = parseTextForm(*content, shown);
@@ -407,7 +407,7 @@ TextFormResult readTextForm(std::vector<std::filesystem::path> files)
             }
             const std::size_t k = static_cast<std::size_t>(same - all.tables.begin());
             if (!sameLayout(*same, t)) {
-                all.error = TextFormError{shown, 0, texts::fillIn(texts::kJoinMismatch, {t.name(), origins[k]})};
+                all.error = TextFormError{shown, 0, text::fillIn(texts::kJoinMismatch, {t.name(), origins[k]})};
                 break;
             }
             for (const Record& r : t.records())

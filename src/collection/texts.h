@@ -1,7 +1,6 @@
 #pragma once
 // The fixed German texts of the collection store. Placeholders %1, %2 are filled
-// in with fillIn().
-#include <string>
+// in with text::fillIn().
 #include <string_view>
 
 namespace quillmar::collection::texts {
@@ -45,8 +44,5 @@ inline constexpr std::string_view kBadIndex = "Die Tabelle hat kein Feld \"%1\" 
 inline constexpr std::string_view kNoFields = "Die Tabelle \"%1\" hat keine Felder.";
 inline constexpr std::string_view kCannotWrite = "Die Datei \"%1\" kann nicht geschrieben werden.";
 inline constexpr std::string_view kNoDataFolder = "Der Ordner \"%1\" enthält keine Tabellen.";
-
-// Replaces %1, %2, ... by the arguments.
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 } // namespace quillmar::collection::texts

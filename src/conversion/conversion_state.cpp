@@ -2,7 +2,6 @@
 
 #include "collection/table_file.h"
 #include "collection/table_layouts.h"
-#include "collection/texts.h"
 #include "conversion/direction_rule.h"
 #include "conversion/texts.h"
 #include "engine/number_format.h"
@@ -16,7 +15,7 @@
 namespace quillmar::conversion {
 
 namespace fs = std::filesystem;
-using collection::texts::fillIn;
+using text::fillIn;
 
 ConversionState::ConversionState() : list_(collection::makeQuantityList()), unitTable_(collection::makeUnitTable({}))
 {

@@ -1,6 +1,5 @@
 #include "conversion/direction_rule.h"
 
-#include "collection/texts.h"
 #include "conversion/factor_texts.h"
 #include "support/text.h"
 
@@ -59,13 +58,13 @@ FactorResult conversionFactor(std::string_view first, std::string_view from, std
 {
     const auto d = parseFactor(first);
     if (!d || (*d != 1 && *d != -1))
-        return {0, collection::texts::fillIn(texts::kBadFirstFactor, {text::trimBlanks(first)})};
+        return {0, text::fillIn(texts::kBadFirstFactor, {text::trimBlanks(first)})};
     const auto a = parseFactor(from);
     if (!a)
-        return {0, collection::texts::fillIn(texts::kBadFactor, {text::trimBlanks(from)})};
+        return {0, text::fillIn(texts::kBadFactor, {text::trimBlanks(from)})};
     const auto b = parseFactor(to);
     if (!b)
-        return {0, collection::texts::fillIn(texts::kBadFactor, {text::trimBlanks(to)})};
+        return {0, text::fillIn(texts::kBadFactor, {text::trimBlanks(to)})};
     if (*a == 0 || *b == 0)
         return {0, std::string(texts::kZeroFactor)};
     // The base unit's own factor -1 counts as magnitude 1, which the absolute

@@ -1,6 +1,5 @@
 #include "conversion/spreadsheet_insertion.h"
 
-#include "collection/texts.h"
 #include "conversion/texts.h"
 #include "engine/number_format.h"
 #include "engine/number_parse.h"
@@ -72,7 +71,7 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
         return error;
     const std::string_view value = text::trimBlanks(valueText);
     if (!engine::parseNumber(value))
-        return collection::texts::fillIn(ctexts::kValueNotANumber, {value});
+        return text::fillIn(ctexts::kValueNotANumber, {value});
 
     const bool xp = options.ExcelXP;
     const auto& units = state.units();
@@ -142,7 +141,7 @@ TakenValue readValueFromSpreadsheet(spreadsheet::Link& link, bool excelXP)
     if (number.empty())
         taken.error = std::string(ctexts::kCellEmpty);
     else if (!engine::parseNumber(number))
-        taken.error = collection::texts::fillIn(ctexts::kCellNotANumber, {text});
+        taken.error = text::fillIn(ctexts::kCellNotANumber, {text});
     else
         taken.text = number;
     return taken;

@@ -1,8 +1,8 @@
 #include "conversion/unit_tables.h"
 
 #include "collection/table_file.h"
-#include "collection/texts.h"
 #include "conversion/texts.h"
+#include "support/text.h"
 
 namespace quillmar::conversion {
 
@@ -17,7 +17,7 @@ std::string quantityEntries(const collection::Table& list, const fs::path& file,
 {
     out.clear();
     if (list.fieldCount() < 3)
-        return collection::texts::fillIn(texts::kNotAQuantityList, {file.string()});
+        return text::fillIn(texts::kNotAQuantityList, {file.string()});
     out.reserve(list.recordCount());
     for (const collection::Record& r : list.records())
         out.push_back({collection::valueText(r[0]), collection::valueText(r[1]), collection::valueText(r[2])});
@@ -28,7 +28,7 @@ std::string unitsOf(const collection::Table& table, const fs::path& file, std::v
 {
     out.clear();
     if (table.fieldCount() < 3)
-        return collection::texts::fillIn(texts::kNotAUnitTable, {file.string()});
+        return text::fillIn(texts::kNotAUnitTable, {file.string()});
     out.reserve(table.recordCount());
     for (const collection::Record& r : table.records())
         out.push_back({collection::valueText(r[0]), collection::valueText(r[1]), collection::valueText(r[2])});

@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers shared by the core: UTF-8 inside, Windows-1252 in the files.
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ std::size_t length(std::string_view utf8);
 
 // The first max characters of a UTF-8 text (a bound counts characters, not bytes).
 std::string left(std::string_view utf8, std::size_t maxChars);
+
+// The pattern with %1, %2, ... %9 replaced by the first, second, ... argument; a
+// placeholder without an argument stays as it is.
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 // Upper-cases a-z only; every other byte stays as it is.
 std::string upperAscii(std::string_view s);

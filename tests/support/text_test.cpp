@@ -39,6 +39,27 @@ TEST(Text, SplitLinesAcceptsEveryLineEnd)
     EXPECT_EQ(text::joinCrLf({"a", ""}), "a\r\n\r\n");
 }
 
+TEST(Text, FillInReplacesNumberedPlaceholders)
+{
+    struct Case {
+        std::string_view pattern;
+        std::initializer_list<std::string_view> args;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"Die Datei \"%1\" fehlt.", {"a.cds"}, "Die Datei \"a.cds\" fehlt."},
+        {"%2 vor %1", {"eins", "zwei"}, "zwei vor eins"},
+        {"%1%1", {"x"}, "xx"},
+        {"%1 und %3", {"a", "b"}, "a und %3"},      // no third argument: the placeholder stays
+        {"100 % und %", {"a"}, "100 % und %"},      // a percent sign without a digit stays
+        {"%0 %10", {"a"}, "%0 a0"},                 // one digit 1..9 only
+        {"%1", {"%2"}, "%2"},                       // an argument is not filled in again
+        {"", {"a"}, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(text::fillIn(c.pattern, c.args), c.expected) << c.pattern;
+}
+
 TEST(FileIo, AtomicWriteReplacesAndResolvesNamesWithoutCase)
 {
     namespace fs = std::filesystem;
