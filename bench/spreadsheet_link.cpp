@@ -1,9 +1,9 @@
 // What the link component adds to each command: filling a block of cells
-// through Conversation::PutCell (count, pacing, reference letters, command text)
+// through Conversation::putCell (count, pacing, the reference, command text)
 // against sending the same ready-made commands straight to the transport.
 #include "spreadsheet/commands.h"
 #include "doubles/fake_transport.h"
-#include "spreadsheet/reference_letters.h"
+#include "spreadsheet/dialect.h"
 #include "spreadsheet/conversation.h"
 
 #include <benchmark/benchmark.h>
@@ -23,7 +23,7 @@ std::unique_ptr<FakeTransport> readyTransport()
     return transport;
 }
 
-void BM_FillBlockThroughTExcel(benchmark::State& state)
+void BM_FillBlockThroughConversation(benchmark::State& state)
 {
     auto transport = readyTransport();
     FakeTransport* fake = transport.get();
@@ -32,7 +32,7 @@ void BM_FillBlockThroughTExcel(benchmark::State& state)
     for (auto _ : state) {
         for (int r = 1; r <= kRows; ++r)
             for (int c = 1; c <= kColumns; ++c)
-                excel.putCell(r, c, "Eingabe:");
+                excel.putCell(r, c, "Eingabe:", Dialect::excelXP);
         state.PauseTiming();
         fake->log.clear();
         fake->executed.clear();
@@ -40,7 +40,7 @@ void BM_FillBlockThroughTExcel(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * kRows * kColumns);
 }
-BENCHMARK(BM_FillBlockThroughTExcel);
+BENCHMARK(BM_FillBlockThroughConversation);
 
 void BM_FillBlockStraightToTransport(benchmark::State& state)
 {
@@ -49,7 +49,7 @@ void BM_FillBlockStraightToTransport(benchmark::State& state)
     std::vector<std::string> commands;
     for (int r = 1; r <= kRows; ++r)
         for (int c = 1; c <= kColumns; ++c)
-            commands.push_back(commands::formula("Eingabe:", referenceLetters().absolute(r, c)));
+            commands.push_back(commands::formula("Eingabe:", absoluteReference(r, c, Dialect::excelXP)));
     for (auto _ : state) {
         for (const auto& command : commands)
             fake->execute(command, false);

@@ -43,12 +43,12 @@ ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool ExcelVersionDialog::ask(bool excelXP)
+spreadsheet::Dialect ExcelVersionDialog::ask(spreadsheet::Dialect preselected)
 {
-    group_->button(excelXP ? kXP : kOld)->setChecked(true);
+    group_->button(preselected == spreadsheet::Dialect::excelXP ? kXP : kOld)->setChecked(true);
     centreOnScreen(this);
     exec();
-    return group_->checkedId() == kXP;
+    return group_->checkedId() == kXP ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
 }
 
 } // namespace quillmar::app

@@ -1,6 +1,8 @@
 #pragma once
 // The dialog "Welche Excel Version?": which Excel the insertions write for. The entry
 // shown counts however the dialog is closed (OK or the close box).
+#include "spreadsheet/dialect.h"
+
 #include <QDialog>
 
 class QButtonGroup;
@@ -12,9 +14,9 @@ class ExcelVersionDialog : public QDialog {
 public:
     explicit ExcelVersionDialog(QWidget* parent = nullptr);
 
-    // Shows the dialog modally with "Excel XP" preselected when excelXP is true, the
-    // first entry otherwise; gives true when "Excel XP" is chosen at the end.
-    bool ask(bool excelXP);
+    // Shows the dialog modally with the entry of the dialect preselected and gives
+    // the dialect of the entry chosen at the end.
+    spreadsheet::Dialect ask(spreadsheet::Dialect preselected);
 
 private:
     QButtonGroup* group_;

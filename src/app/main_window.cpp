@@ -5,7 +5,7 @@
 #include "app/excel_version_dialog.h"
 #include "collection/collection_tables.h"
 #include "engine/widgets/number_format_dialog.h"
-#include "spreadsheet/reference_letters.h"
+#include "spreadsheet/dialect.h"
 #include "settings/texts.h"
 #include "support/file_io.h"
 
@@ -43,7 +43,6 @@ MainWindow::MainWindow(std::filesystem::path dataPrefix, Messages& messages, col
     , data_(data)
     , link_(std::make_unique<spreadsheet::Link>(std::move(makeExcel), closeWatch_, messages))
 {
-    applyExcelVersion(options_.ExcelXP);
     data_.open(dataPrefix_, messages_);
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(texts::q(texts::kMainCaption));
@@ -264,14 +263,19 @@ void MainWindow::conversionProperties()
 void MainWindow::askExcelVersion()
 {
     createVersionDialog();
-    applyExcelVersion(versionDialog_->ask(options_.ExcelXP));
+    setDialect(versionDialog_->ask(dialect()));
     writeSettingsFile();
 }
 
-void MainWindow::applyExcelVersion(bool excelXP)
+// The settings file keeps the Excel version as a flag; everything else speaks of the dialect.
+spreadsheet::Dialect MainWindow::dialect() const
 {
-    options_.ExcelXP = excelXP;
-    spreadsheet::setReferenceLetters(spreadsheet::ReferenceLetters::forVersion(excelXP));
+    return options_.ExcelXP ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
+}
+
+void MainWindow::setDialect(spreadsheet::Dialect dialect)
+{
+    options_.ExcelXP = dialect == spreadsheet::Dialect::excelXP;
 }
 
 // ---------------------------------------------------------------- settings file
@@ -291,14 +295,13 @@ void MainWindow::readSettingsFile()
     case settings::ReadOutcome::Complete:
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
-        applyExcelVersion(options_.ExcelXP);
         return;
     case settings::ReadOutcome::Faulty:
         // What was read before the fault stays; the Excel version is asked for. The
         // window is placed after the questions, since showing them gives the still
         // hidden window its frame.
         createVersionDialog();
-        applyExcelVersion(versionDialog_->ask(false));
+        setDialect(versionDialog_->ask(spreadsheet::Dialect::older));
         messages_.show(std::string(settings::texts::kFaulty));
         applyWindowRecord(result);
         settings::applyOptions(result, options_);

@@ -67,6 +67,7 @@ public:
     void refreshFormulaPage() override;
     const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
     const settings::Options& options() const override { return options_; }
+    spreadsheet::Dialect dialect() const override;
     collection::CollectionTables& data() override { return data_; }
     spreadsheet::Link& link() override { return *link_; }
     engine::NumberFormatDialog& numberFormatDialog() override;
@@ -130,7 +131,7 @@ private:
     void applyWindowRecord(const settings::ReadResult& result);
     void keepOnScreen();
     void openDocument(const char* relativePath, const char* anchor = nullptr);
-    void applyExcelVersion(bool excelXP);
+    void setDialect(spreadsheet::Dialect dialect);
 
     std::filesystem::path dataPrefix_;
     Messages& messages_;

@@ -4,7 +4,7 @@
 #include "engine/number_format.h"
 #include "engine/number_parse.h"
 #include "spreadsheet/commands.h"
-#include "spreadsheet/reference_letters.h"
+#include "spreadsheet/dialect.h"
 #include "support/text.h"
 
 #include <algorithm>
@@ -36,18 +36,12 @@ int unitPosition(int position)
 
 } // namespace
 
-std::string cellNumberText(std::string_view text, bool excelXP)
+std::string cellNumberText(std::string_view text, spreadsheet::Dialect dialect)
 {
-    std::string out(text::trimBlanks(text));
-    if (excelXP)
-        return out;
-    out.erase(std::remove(out.begin(), out.end(), '.'), out.end());
-    if (const auto comma = out.find(','); comma != std::string::npos)
-        out[comma] = '.';
-    return out;
+    return spreadsheet::numberForCell(text::trimBlanks(text), dialect);
 }
 
-std::string factorText(Real k, std::string_view pattern, bool excelXP)
+std::string factorText(Real k, std::string_view pattern, spreadsheet::Dialect dialect)
 {
     // A separator that no pattern produces marks the thousands, which a formula
     // must not contain.
@@ -59,11 +53,12 @@ std::string factorText(Real k, std::string_view pattern, bool excelXP)
     const auto back = engine::parseNumber(text, engine::NumberSeparators{',', kMark});
     if (!back || std::fabs(*back - k) > std::fabs(k) * kFactorTolerance)
         text = engine::formatGeneral(k);
-    return cellNumberText(text, excelXP);
+    return cellNumberText(text, dialect);
 }
 
 std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::ConversionState& state, std::string_view valueText,
-                            const settings::Options& options, const std::filesystem::path& prefix)
+                            const settings::Options& options, spreadsheet::Dialect dialect,
+                            const std::filesystem::path& prefix)
 {
     // Everything that could make a wrong block is checked before Excel is addressed.
     Real k = 0;
@@ -73,12 +68,10 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
     if (!engine::parseNumber(value))
         return text::fillIn(ctexts::kValueNotANumber, {value});
 
-    const bool xp = options.ExcelXP;
     const auto& units = state.units();
     const conversion::Unit& from = units[unitPosition(state.fromUnit())];
     const conversion::Unit& to = units[unitPosition(state.toUnit())];
     const bool formatted = options.ConversionContent == 0;
-    const spreadsheet::ReferenceLetters letters = spreadsheet::referenceLetters();
 
     link.setOffsets(0, 0);
     link.prepare();
@@ -91,7 +84,7 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
         break;
     case ReplaceValue:
         link.readSelection();
-        link.conversation().putCell(link.rowOffset() + 1, link.columnOffset() + 1, cellNumberText(state.resultText(), xp));
+        link.conversation().putCell(link.rowOffset() + 1, link.columnOffset() + 1, cellNumberText(state.resultText(), dialect), dialect);
         break;
     default:
         link.conversation().execute(std::string(spreadsheet::commands::kNewWorkbook));
@@ -103,21 +96,20 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
     if (formatted) {
         excel.openMacroBook((prefix / "daten" / "makro.xls").string(), true);
         excel.runMacro(kMacroNewPage);
-        excel.putCell(r + 2, c + 2, kInputLabel);
-        excel.putCell(r + 1, c + 1, from.name + kArrow + to.name);
-        excel.putCell(r + 3, c + 1, from.name);
-        excel.putCell(r + 3, c + 3, from.symbol);
-        excel.putCell(r + 5, c + 1, to.name);
-        excel.putCell(r + 5, c + 3, to.symbol);
-        excel.putCell(r + 4, c + 2, kResultLabel);
+        excel.putCell(r + 2, c + 2, kInputLabel, dialect);
+        excel.putCell(r + 1, c + 1, from.name + kArrow + to.name, dialect);
+        excel.putCell(r + 3, c + 1, from.name, dialect);
+        excel.putCell(r + 3, c + 3, from.symbol, dialect);
+        excel.putCell(r + 5, c + 1, to.name, dialect);
+        excel.putCell(r + 5, c + 3, to.symbol, dialect);
+        excel.putCell(r + 4, c + 2, kResultLabel, dialect);
     }
-    excel.putCell(r + 3, c + 2, cellNumberText(value, xp));
-    const std::string twoUp = xp ? "(-2)" : "[-2]";
+    excel.putCell(r + 3, c + 2, cellNumberText(value, dialect), dialect);
     excel.putCell(r + 5, c + 2,
-                  "=" + std::string(1, letters.row) + twoUp + std::string(1, letters.column) + "*" +
-                      factorText(k, options.FactorFormat, xp));
+                  "=" + spreadsheet::relativeReference(-2, 0, dialect) + "*" + factorText(k, options.FactorFormat, dialect),
+                  dialect);
     if (formatted) {
-        const std::string cell = letters.absolute(r + 3, c + 2);
+        const std::string cell = spreadsheet::absoluteReference(r + 3, c + 2, dialect);
         excel.execute(spreadsheet::commands::select(cell + ":" + cell));
         excel.runMacro(kMacroInput);
     }
@@ -125,19 +117,14 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
     return {};
 }
 
-TakenValue readValueFromSpreadsheet(spreadsheet::Link& link, bool excelXP)
+TakenValue readValueFromSpreadsheet(spreadsheet::Link& link, spreadsheet::Dialect dialect)
 {
     link.readSelection();
     std::string text = link.conversation().getCell(link.rowOffset() + 1, link.columnOffset() + 1);
     if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
         text.resize(text.size() - 2);
     TakenValue taken;
-    std::string number(text::trimBlanks(text));
-    if (!excelXP) {
-        // The older versions show 1,234.5; the field reads 1234,5.
-        number.erase(std::remove(number.begin(), number.end(), ','), number.end());
-        std::replace(number.begin(), number.end(), '.', ',');
-    }
+    const std::string number = spreadsheet::numberFromCell(text::trimBlanks(text), dialect);
     if (number.empty())
         taken.error = std::string(ctexts::kCellEmpty);
     else if (!engine::parseNumber(number))

@@ -13,6 +13,7 @@
 //
 // With "nur Umrechnung" only the value and the formula are written.
 #include "conversion/conversion_state.h"
+#include "spreadsheet/dialect.h"
 #include "spreadsheet/link.h"
 #include "settings/settings_file.h"
 
@@ -28,7 +29,8 @@ namespace quillmar::conversion {
 // before anything is sent. Failures of the link are thrown as LinkError; cells
 // written before then remain.
 std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::ConversionState& state, std::string_view valueText,
-                            const settings::Options& options, const std::filesystem::path& prefix);
+                            const settings::Options& options, spreadsheet::Dialect dialect,
+                            const std::filesystem::path& prefix);
 
 struct TakenValue {
     std::string text;  // for the numeric field, in the program's notation
@@ -37,17 +39,17 @@ struct TakenValue {
 };
 
 // Reads the selected cell over the open conversation (nothing connects here).
-TakenValue readValueFromSpreadsheet(spreadsheet::Link& link, bool excelXP);
+TakenValue readValueFromSpreadsheet(spreadsheet::Link& link, spreadsheet::Dialect dialect);
 
 // The factor as it goes into the formula: in the pattern, without thousands
 // separators, with the decimal point for the older versions. When the pattern
 // would drop digits of the factor (0,000001 as 0,000, 1/3,6 as 0,278), the factor
 // is written with all its digits (15 significant) instead, so that the formula
 // computes the converted value exactly.
-std::string factorText(Real k, std::string_view pattern, bool excelXP);
+std::string factorText(Real k, std::string_view pattern, spreadsheet::Dialect dialect);
 
 // A number typed in the program's notation ("1.234,5") as the cell takes it: the
 // German version reads it as it is; the older versions get "1234.5".
-std::string cellNumberText(std::string_view text, bool excelXP);
+std::string cellNumberText(std::string_view text, spreadsheet::Dialect dialect);
 
 } // namespace quillmar::conversion

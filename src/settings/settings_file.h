@@ -32,7 +32,7 @@ struct Options {
     int FormulaContent = 0;             // 0 formula + formatting, 1 formula + picture, 2 formula only
     int ConversionTarget = 0;           // 0 new workbook, 1 new sheet, 2 current sheet, 3 replace value
     int ConversionContent = 0;          // 0 conversion + formatting, 1 conversion only
-    bool ExcelXP = true;                // reference letters Z/S when true, R/C when false
+    bool ExcelXP = true;                // Excel XP (Z/S, decimal comma) when true, the older versions otherwise
 };
 
 inline constexpr int kFormulaTargetCount = 3;

@@ -28,6 +28,7 @@ namespace settings {
 struct Options;
 }
 namespace spreadsheet {
+enum class Dialect;
 class Link;
 }
 } // namespace quillmar
@@ -56,6 +57,7 @@ public:
     virtual const std::filesystem::path& dataPrefix() const = 0;
     // The options and the Excel version, read at the moment of a command.
     virtual const settings::Options& options() const = 0;
+    virtual spreadsheet::Dialect dialect() const = 0;
 
     // The data module with the two collection tables, shared by the formula windows
     // and the collection editor.

@@ -2,7 +2,6 @@
 
 #include "spreadsheet/commands.h"
 #include "spreadsheet/link_error.h"
-#include "spreadsheet/reference_letters.h"
 #include "spreadsheet/texts.h"
 #include "support/text.h"
 
@@ -204,9 +203,9 @@ void Conversation::runMacro(const std::string& name)
     execute(commands::run(macroBookName_, name));
 }
 
-void Conversation::putCell(int row, int column, const std::string& text)
+void Conversation::putCell(int row, int column, const std::string& text, Dialect dialect)
 {
-    execute(commands::formula(text, referenceLetters().absolute(row, column)));
+    execute(commands::formula(text, absoluteReference(row, column, dialect)));
 }
 
 std::string Conversation::getCell(int row, int column)

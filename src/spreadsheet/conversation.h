@@ -2,6 +2,7 @@
 // Conversation: the link component. It keeps one DDE conversation with the
 // spreadsheet program, sends macro commands and reads items. Every failure is
 // raised as LinkError with the German text for the user.
+#include "spreadsheet/dialect.h"
 #include "spreadsheet/transport.h"
 #include "spreadsheet/link_clock.h"
 #include "spreadsheet/registry_reader.h"
@@ -78,8 +79,9 @@ public:
     void execute(const std::string& command);
 
     void runMacro(const std::string& name);
-    // Writes text (value, label or formula) into the cell of the active sheet.
-    void putCell(int row, int column, const std::string& text);
+    // Writes text (value, label or formula) into the cell of the active sheet,
+    // addressed in the dialect's letters.
+    void putCell(int row, int column, const std::string& text, Dialect dialect);
     // The value text of a cell on the sheet that holds Excel's selection.
     std::string getCell(int row, int column);
     void openMacroBook(const std::string& path, bool hide);

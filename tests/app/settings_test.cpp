@@ -2,7 +2,7 @@
 // change what it holds.
 #include "app_fixture.h"
 
-#include "spreadsheet/reference_letters.h"
+#include "spreadsheet/dialect.h"
 #include "settings/settings_file.h"
 #include "support/file_io.h"
 
@@ -150,7 +150,7 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
         f.readSettingsFile();
         ASSERT_TRUE(messages.shown.empty());
         EXPECT_FALSE(f.options().ExcelXP);
-        EXPECT_EQ(spreadsheet::referenceLetters(), (spreadsheet::ReferenceLetters{'R', 'C'}));
+        EXPECT_EQ(f.dialect(), spreadsheet::Dialect::older);
         EXPECT_EQ(f.options().ConversionTarget, 3);
         f.resize(700, 500);
         f.move(30, 40);
@@ -240,7 +240,7 @@ TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
     f.action(QStringLiteral("excelVersion"))->trigger();
     EXPECT_TRUE(answer.xpPreselected);
     EXPECT_FALSE(f.options().ExcelXP);
-    EXPECT_EQ(spreadsheet::referenceLetters(), (spreadsheet::ReferenceLetters{'R', 'C'}));
+    EXPECT_EQ(f.dialect(), spreadsheet::Dialect::older);
     const auto written = fileio::readAll(folder / "quillmar.ini");
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->substr(written->size() - 3), "0\r\n");

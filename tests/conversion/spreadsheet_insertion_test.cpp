@@ -1,6 +1,5 @@
 #include "conversion/unit_fixture.h"
 #include "conversion/spreadsheet_insertion.h"
-#include "spreadsheet/reference_letters.h"
 #include "doubles/link_fakes.h"
 
 #include <gtest/gtest.h>
@@ -33,16 +32,12 @@ struct InsertRig {
         folder.standard();
         EXPECT_EQ(state.loadQuantityList(folder.prefix()), "");
         EXPECT_EQ(state.chooseQuantity(0), ""); // Strecke: m 1, mm 0,001, km 1000
-        setReferenceLetters(ReferenceLetters::forVersion(true));
     }
-    ~InsertRig() { setReferenceLetters(ReferenceLetters::forVersion(true)); }
 
-    void dialect(bool xp)
+    std::string insert(const std::string& value)
     {
-        options.ExcelXP = xp;
-        setReferenceLetters(ReferenceLetters::forVersion(xp));
+        return insertIntoSpreadsheet(link, state, value, options, dialect, folder.prefix());
     }
-    std::string insert(const std::string& value) { return insertIntoSpreadsheet(link, state, value, options, folder.prefix()); }
     // The commands after the connection, FORMULA commands only.
     Log cells() const
     {
@@ -57,6 +52,7 @@ struct InsertRig {
     conversion::testing::UnitFolder folder;
     conversion::ConversionState state;
     settings::Options options;
+    Dialect dialect = Dialect::excelXP;
     FakeTransport* fake = nullptr;
     ManualTimer timer;
     RecordingMessages messages;
@@ -85,34 +81,34 @@ TEST(ConversionInsertion, FactorInBothDialectsAndPatterns)
 {
     struct Case {
         int from, to;
-        bool xp;
+        Dialect dialect;
         const char* pattern;
         const char* value;
         const char* valueCell;
         const char* formula;
     };
     const Case cases[] = {
-        {2, 0, true, "0.000", "2,5", "2,5", "=Z(-2)S*1000,000"},
-        {2, 0, false, "0.000", "2,5", "2.5", "=R[-2]C*1000.000"},
-        {0, 2, true, "0.0000", "1", "1", "=Z(-2)S*0,0010"},
+        {2, 0, Dialect::excelXP, "0.000", "2,5", "2,5", "=Z(-2)S*1000,000"},
+        {2, 0, Dialect::older, "0.000", "2,5", "2.5", "=R[-2]C*1000.000"},
+        {0, 2, Dialect::excelXP, "0.0000", "1", "1", "=Z(-2)S*0,0010"},
         // The pattern would round the factor to zero, and the formula would always
         // give 0: the factor is written with all its digits instead.
-        {1, 2, true, "0.000", "1", "1", "=Z(-2)S*1E-6"},
-        {1, 2, false, "0.000", "1", "1", "=R[-2]C*1E-6"},
+        {1, 2, Dialect::excelXP, "0.000", "1", "1", "=Z(-2)S*1E-6"},
+        {1, 2, Dialect::older, "0.000", "1", "1", "=R[-2]C*1E-6"},
         // No thousands separators inside a formula.
-        {2, 1, true, "#,##0.0", "1.234,5", "1.234,5", "=Z(-2)S*1000000,0"},
-        {2, 1, false, "#,##0.0", "1.234,5", "1234.5", "=R[-2]C*1000000.0"},
+        {2, 1, Dialect::excelXP, "#,##0.0", "1.234,5", "1.234,5", "=Z(-2)S*1000000,0"},
+        {2, 1, Dialect::older, "#,##0.0", "1.234,5", "1234.5", "=R[-2]C*1000000.0"},
     };
     for (const auto& c : cases) {
         InsertRig rig;
-        rig.dialect(c.xp);
+        rig.dialect = c.dialect;
         rig.options.ConversionContent = 1;
         rig.options.FactorFormat = c.pattern;
         rig.state.setFromUnit(c.from);
         rig.state.setToUnit(c.to);
         ASSERT_EQ(rig.insert(c.value), "") << c.formula;
-        const char row = c.xp ? 'Z' : 'R';
-        const char col = c.xp ? 'S' : 'C';
+        const char row = c.dialect == Dialect::excelXP ? 'Z' : 'R';
+        const char col = c.dialect == Dialect::excelXP ? 'S' : 'C';
         const std::string r3 = std::string(1, row) + "3" + col + "2";
         const std::string r5 = std::string(1, row) + "5" + col + "2";
         EXPECT_EQ(rig.cells(), (Log{"[FORMULA(\"" + std::string(c.valueCell) + "\",\"" + r3 + "\")]",
@@ -123,11 +119,11 @@ TEST(ConversionInsertion, FactorInBothDialectsAndPatterns)
 TEST(ConversionInsertion, AFactorThePatternWouldRoundKeepsItsDigits)
 {
     // km/h into m/s: 0,278 would make 90 km/h 25,02 m/s in the spreadsheet.
-    EXPECT_EQ(factorText(1 / 3.6L, "0.000", true), "0,277777777777778");
-    EXPECT_EQ(factorText(1 / 3.6L, "0.000", false), "0.277777777777778");
-    EXPECT_EQ(factorText(0.5L, "0.000", true), "0,500");
-    EXPECT_EQ(factorText(1000000, "0.000", false), "1000000.000");
-    EXPECT_EQ(factorText(2.54L, "0.0E-0", true), "2,54");
+    EXPECT_EQ(factorText(1 / 3.6L, "0.000", Dialect::excelXP), "0,277777777777778");
+    EXPECT_EQ(factorText(1 / 3.6L, "0.000", Dialect::older), "0.277777777777778");
+    EXPECT_EQ(factorText(0.5L, "0.000", Dialect::excelXP), "0,500");
+    EXPECT_EQ(factorText(1000000, "0.000", Dialect::older), "1000000.000");
+    EXPECT_EQ(factorText(2.54L, "0.0E-0", Dialect::excelXP), "2,54");
 }
 
 TEST(ConversionInsertion, OnlyConversionIntoNewWorkbookWritesValueAndFormula)
@@ -179,7 +175,7 @@ TEST(ConversionInsertion, ReplacingTheSelectedValue)
         }
     }
     InsertRig rig;
-    rig.dialect(false);
+    rig.dialect = Dialect::older;
     rig.options.ConversionTarget = 3;
     rig.options.ConversionContent = 1;
     rig.state.setFromUnit(2);
@@ -223,18 +219,18 @@ TEST(ConversionInsertion, BadInputIsRefusedBeforeExcelIsAddressed)
 TEST(ConversionInsertion, ValueFromExcel)
 {
     struct Case {
-        bool xp;
+        Dialect dialect;
         const char* cell;
         const char* text;
         const char* errorPart;
     };
     const Case cases[] = {
-        {true, "12,5\r\n", "12,5", ""},
-        {true, "-3,25E-4", "-3,25E-4", ""},
-        {true, "1.234,5\r\n", "1.234,5", ""},
-        {false, "1,234.5\r\n", "1234,5", ""},
-        {true, "\r\n", "", "leer"},
-        {true, "Länge\r\n", "", "keine Zahl, sondern \"Länge\""},
+        {Dialect::excelXP, "12,5\r\n", "12,5", ""},
+        {Dialect::excelXP, "-3,25E-4", "-3,25E-4", ""},
+        {Dialect::excelXP, "1.234,5\r\n", "1.234,5", ""},
+        {Dialect::older, "1,234.5\r\n", "1234,5", ""},
+        {Dialect::excelXP, "\r\n", "", "leer"},
+        {Dialect::excelXP, "Länge\r\n", "", "keine Zahl, sondern \"Länge\""},
     };
     for (const auto& c : cases) {
         InsertRig rig;
@@ -242,7 +238,7 @@ TEST(ConversionInsertion, ValueFromExcel)
         rig.fake->answer("SELECTION", "[Mappe1]Tabelle1!Z7S4");
         rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z7S4");
         rig.fake->answer("Z7S4", c.cell, "[Mappe1]Tabelle1");
-        const TakenValue taken = readValueFromSpreadsheet(rig.link, c.xp);
+        const TakenValue taken = readValueFromSpreadsheet(rig.link, c.dialect);
         EXPECT_EQ(taken.text, c.text) << c.cell;
         if (*c.errorPart)
             EXPECT_NE(taken.error.find(c.errorPart), std::string::npos) << taken.error;
@@ -254,7 +250,7 @@ TEST(ConversionInsertion, ValueFromExcel)
 TEST(ConversionInsertion, ValueFromExcelWithoutConversationFailsWithTheLinkMessage)
 {
     InsertRig rig;
-    const std::string error = errorOf([&] { readValueFromSpreadsheet(rig.link, true); });
+    const std::string error = errorOf([&] { readValueFromSpreadsheet(rig.link, Dialect::excelXP); });
     EXPECT_NE(error.find("Excel antwortet nicht"), std::string::npos) << error;
     EXPECT_TRUE(rig.fake->executed.empty());
 }

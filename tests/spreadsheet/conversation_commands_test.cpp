@@ -1,4 +1,3 @@
-#include "spreadsheet/reference_letters.h"
 #include "doubles/link_fakes.h"
 
 #include <gtest/gtest.h>
@@ -132,29 +131,26 @@ TEST(TExcelExec, RefusesWithoutConversationOrWhenTooLong)
     EXPECT_EQ(rig.excel->commandCount(), count);
 }
 
-TEST(TExcelCells, PutCellWritesWithTheProcessLetters)
+TEST(TExcelCells, PutCellWritesWithTheLettersOfTheDialect)
 {
-    const ReferenceLetters saved = referenceLetters();
-    const std::vector<std::pair<bool, std::string>> cases = {
-        {true, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
-        {false, "[FORMULA(\"Eingabe:\",\"R3C2\")]"},
+    const std::vector<std::pair<Dialect, std::string>> cases = {
+        {Dialect::excelXP, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
+        {Dialect::older, "[FORMULA(\"Eingabe:\",\"R3C2\")]"},
     };
-    for (const auto& [excelXP, command] : cases) {
+    for (const auto& [dialect, command] : cases) {
         LinkRig rig;
         rig.connectReady();
-        setReferenceLetters(ReferenceLetters::forVersion(excelXP));
-        rig.excel->putCell(3, 2, "Eingabe:");
+        rig.excel->putCell(3, 2, "Eingabe:", dialect);
         EXPECT_EQ(rig.fake->executed, Log{command});
     }
-    setReferenceLetters(saved);
 }
 
 TEST(TExcelCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
 {
     LinkRig rig;
     rig.connectReady();
-    rig.excel->putCell(1, 1, "Länge \"l\"");
-    rig.excel->putCell(1, 2, "x\")][QUIT()][FORMULA(\"");
+    rig.excel->putCell(1, 1, "Länge \"l\"", Dialect::excelXP);
+    rig.excel->putCell(1, 2, "x\")][QUIT()][FORMULA(\"", Dialect::excelXP);
     EXPECT_EQ(rig.fake->executed, (Log{"[FORMULA(\"Länge \"\"l\"\"\",\"Z1S1\")]",
                                        "[FORMULA(\"x\"\")][QUIT()][FORMULA(\"\"\",\"Z1S2\")]"}));
 }

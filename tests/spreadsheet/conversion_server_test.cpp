@@ -3,7 +3,6 @@
 #include "conversion/conversion_state.h"
 #include "engine/number_format.h"
 #include "conversion/spreadsheet_insertion.h"
-#include "spreadsheet/reference_letters.h"
 #include "spreadsheet/server/server_transport.h"
 #include "spreadsheet/server/xlsx_export.h"
 #include "doubles/link_fakes.h"
@@ -77,16 +76,16 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
         const char* from;
         const char* to;
         const char* value;
-        bool xp;
+        Dialect dialect;
     };
     const Case cases[] = {
-        {"Länge", "Zoll (inch)", "Zentimeter", "7,25", true},
+        {"Länge", "Zoll (inch)", "Zentimeter", "7,25", Dialect::excelXP},
         // The factor 0,000001 does not fit the factor pattern 0.000.
-        {"Länge", "Millimeter", "Kilometer", "12345", true},
-        {"Masse", "Tonne", "Kilogramm", "2,5", false},
+        {"Länge", "Millimeter", "Kilometer", "12345", Dialect::excelXP},
+        {"Masse", "Tonne", "Kilogramm", "2,5", Dialect::older},
         // A table whose first factor is -1.
-        {"Geschwindigkeit", "Kilometer je Stunde", "Meter je Sekunde", "90", false},
-        {"Geschwindigkeit", "Meter je Sekunde", "Knoten", "10", true},
+        {"Geschwindigkeit", "Kilometer je Stunde", "Meter je Sekunde", "90", Dialect::older},
+        {"Geschwindigkeit", "Meter je Sekunde", "Knoten", "10", Dialect::excelXP},
     };
     const std::string pattern = "0.0########";
     std::vector<std::string> shown;
@@ -101,16 +100,13 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
         const conversion::Conversion result = state.convert(c.value, pattern);
         ASSERT_TRUE(result.ok()) << result.error;
         shown.push_back(result.resultText);
-        options.ExcelXP = c.xp;
-        setReferenceLetters(ReferenceLetters::forVersion(c.xp));
         // The first conversion opens a workbook, every further one a sheet of it.
         options.ConversionTarget = i == 0 ? 0 : 1;
-        ASSERT_EQ(insertIntoSpreadsheet(link, state, c.value, options, data), "");
+        ASSERT_EQ(insertIntoSpreadsheet(link, state, c.value, options, c.dialect, data), "");
         const server::Workbook* book = spreadsheet.findWorkbook("Mappe2");
         ASSERT_NE(book, nullptr);
         sheetNames.push_back(book->sheet().name());
     }
-    setReferenceLetters(ReferenceLetters::forVersion(true));
     EXPECT_TRUE(messages.shown.empty());
 
     const server::Workbook* book = spreadsheet.findWorkbook("Mappe2");

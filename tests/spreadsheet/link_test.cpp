@@ -1,5 +1,4 @@
 #include "spreadsheet/link.h"
-#include "spreadsheet/reference_letters.h"
 #include "doubles/link_fakes.h"
 
 #include <gtest/gtest.h>
@@ -59,8 +58,6 @@ TEST(ExcelLinkPrepare, ConnectsAndStartsTheCloseWatch)
 
 TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
 {
-    const ReferenceLetters saved = referenceLetters();
-    setReferenceLetters(ReferenceLetters::forVersion(false));
     MainLinkRig rig;
     rig.link.conversation().setExeName("C:\\OFFICE\\EXCEL.EXE");
     rig.link.conversation().setWaitAfter(3);
@@ -77,11 +74,9 @@ TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
     EXPECT_EQ(fresh.exeName(), "Excel");
     EXPECT_EQ(fresh.waitAfter(), 500);
     EXPECT_EQ(fresh.macroBookName(), "");
-    EXPECT_EQ(referenceLetters(), ReferenceLetters::forVersion(false));
     EXPECT_EQ(rig.timer.starts, 2);
     // Dropping the old conversation is our doing, not Excel being closed.
     EXPECT_TRUE(rig.messages.shown.empty());
-    setReferenceLetters(saved);
 }
 
 TEST(ExcelLinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
@@ -95,11 +90,11 @@ TEST(ExcelLinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
         rig.link.prepare();
     };
 
-    EXPECT_EQ(errorOf([&] { running.putCell(1, 1, "Eingabe:"); }), "Excel antwortet nicht");
+    EXPECT_EQ(errorOf([&] { running.putCell(1, 1, "Eingabe:", Dialect::excelXP); }), "Excel antwortet nicht");
 
     EXPECT_NE(&rig.link.conversation(), &running);
     EXPECT_TRUE(rig.link.conversation().connected());
-    EXPECT_EQ(errorOf([&] { running.putCell(1, 1, "Eingabe:"); }), "Keine Verbindung zu Excel möglich");
+    EXPECT_EQ(errorOf([&] { running.putCell(1, 1, "Eingabe:", Dialect::excelXP); }), "Keine Verbindung zu Excel möglich");
 }
 
 TEST(ExcelLinkPrepare, FailureToStartReachesTheCaller)

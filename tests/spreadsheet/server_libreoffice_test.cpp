@@ -2,7 +2,6 @@
 // as .xlsx and recomputed by LibreOffice: every cell must agree with what the
 // server computed, to 12 significant digits. One workbook holds everything,
 // because each LibreOffice run takes seconds.
-#include "spreadsheet/reference_letters.h"
 #include "spreadsheet/server/xlsx_export.h"
 #include "spreadsheet/conversation.h"
 #include "server_fixture.h"
@@ -53,7 +52,7 @@ void writeGermanBlocks(Conversation& link, const std::filesystem::path& macroBoo
         put("Grad Celsius", 14, 1), put("=Z(-3)S*0,001", 14, 2),
     };
     for (const auto& cell : cells)
-        link.putCell(cell.row, cell.column, cell.text);
+        link.putCell(cell.row, cell.column, cell.text, Dialect::excelXP);
     link.execute("[SELECT(\"Z3S2:Z4S2\")]");
     link.runMacro("eingabe");
     link.execute("[SELECT(\"Z16S1\")]");
@@ -101,24 +100,23 @@ const FunctionCase kFunctions[] = {
     {"=Z(0)S(-1)*t2", "=R[0]C[-1]*t2", "4"},
 };
 
-void writeFunctionTable(Conversation& link, bool german)
+void writeFunctionTable(Conversation& link, Dialect dialect)
 {
-    setReferenceLetters(ReferenceLetters::forVersion(german));
+    const bool german = dialect == Dialect::excelXP;
     int row = 1;
     for (const FunctionCase& f : kFunctions) {
         std::string argument = f.argument;
         if (!german)
             std::replace(argument.begin(), argument.end(), ',', '.');
-        link.putCell(row, 1, argument);
-        link.putCell(row, 2, german ? f.german : f.english);
+        link.putCell(row, 1, argument, dialect);
+        link.putCell(row, 2, german ? f.german : f.english, dialect);
         ++row;
     }
     // Cells that depend on one another and a cycle.
-    link.putCell(row + 1, 2, german ? "=Z(-1)S(1)*2" : "=R[-1]C[1]*2");
-    link.putCell(row, 3, german ? "=ZS(-1)+1" : "=RC[-1]+1");
-    link.putCell(row + 5, 1, german ? "=ZS(1)" : "=RC[1]");
-    link.putCell(row + 5, 2, german ? "=ZS(-1)" : "=RC[-1]");
-    setReferenceLetters(ReferenceLetters::forVersion(true));
+    link.putCell(row + 1, 2, german ? "=Z(-1)S(1)*2" : "=R[-1]C[1]*2", dialect);
+    link.putCell(row, 3, german ? "=ZS(-1)+1" : "=RC[-1]+1", dialect);
+    link.putCell(row + 5, 1, german ? "=ZS(1)" : "=RC[1]", dialect);
+    link.putCell(row + 5, 2, german ? "=ZS(-1)" : "=RC[-1]", dialect);
 }
 
 std::vector<std::vector<std::string>> readCsv(const std::filesystem::path& file)
@@ -219,9 +217,9 @@ TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
     s.link.execute("[New(1)]");
     writeGermanBlocks(s.link, std::filesystem::path(data) / "daten" / "makro.xls");
     s.link.execute("[WORKBOOK.INSERT(1)]");
-    writeFunctionTable(s.link, true);
+    writeFunctionTable(s.link, Dialect::excelXP);
     s.link.execute("[WORKBOOK.INSERT(1)]");
-    writeFunctionTable(s.link, false);
+    writeFunctionTable(s.link, Dialect::older);
     // The link reads back what the server computed.
     EXPECT_EQ(s.link.getCell(1, 2), "1,4142135623731\r\n");
 

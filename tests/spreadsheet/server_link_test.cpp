@@ -52,9 +52,9 @@ TEST(ServerLink, TheLinkDrivesEveryCommandOfTheCatalogue)
     excel.raiseWindow();
     excel.openMacroBook(macroBook(), true);
     excel.runMacro("neueseite");
-    excel.putCell(2, 2, "Eingabe:");
-    excel.putCell(3, 2, "4");
-    excel.putCell(5, 2, "=Z(-2)S*0,500");
+    excel.putCell(2, 2, "Eingabe:", Dialect::excelXP);
+    excel.putCell(3, 2, "4", Dialect::excelXP);
+    excel.putCell(5, 2, "=Z(-2)S*0,500", Dialect::excelXP);
     excel.execute("[SELECT(\"Z3S2:Z3S2\")]");
     excel.runMacro("eingabe");
     excel.execute("[SELECT(\"Z7S1\")]");

@@ -32,14 +32,14 @@ void ConversionPage::insertIntoSpreadsheet()
     if (!Rechne1Click())
         return;
     const std::string error = conversion::insertIntoSpreadsheet(host_.link(), state(), toStdString(Edit1->text()),
-                                                     host_.options(), host_.dataPrefix());
+                                                     host_.options(), host_.dialect(), host_.dataPrefix());
     if (!error.empty())
         messages_.show(error);
 }
 
 void ConversionPage::readValueFromSpreadsheet()
 {
-    const TakenValue taken = conversion::readValueFromSpreadsheet(host_.link(), host_.options().ExcelXP);
+    const TakenValue taken = conversion::readValueFromSpreadsheet(host_.link(), host_.dialect());
     if (!taken.ok()) {
         messages_.show(taken.error);
         return;
