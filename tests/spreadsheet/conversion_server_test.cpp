@@ -60,7 +60,7 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
     const char* source = std::getenv("QUILLMAR_SOURCE_DIR");
     const char* data = std::getenv("QUILLMAR_DATA_DIR");
     ASSERT_TRUE(source && data);
-    const std::filesystem::path recalc = std::filesystem::path(source) / ".." / "shared" / "tools" / "recalc-xlsx";
+    const std::filesystem::path recalc = std::filesystem::path(source) / "tests" / "spreadsheet" / "tools" / "recalc-xlsx";
     ASSERT_TRUE(std::filesystem::exists(recalc)) << recalc;
 
     server::SpreadsheetServer spreadsheet;

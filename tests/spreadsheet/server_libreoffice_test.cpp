@@ -204,7 +204,7 @@ TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
 {
     const char* source = std::getenv("QUILLMAR_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
-    const std::filesystem::path recalc = std::filesystem::path(source) / ".." / "shared" / "tools" / "recalc-xlsx";
+    const std::filesystem::path recalc = std::filesystem::path(source) / "tests" / "spreadsheet" / "tools" / "recalc-xlsx";
     ASSERT_TRUE(std::filesystem::exists(recalc)) << recalc;
 
     const char* data = std::getenv("QUILLMAR_DATA_DIR");
