@@ -245,18 +245,18 @@ void MainWindow::createVersionDialog()
 void MainWindow::formulaProperties()
 {
     createOptionDialogs();
-    if (formulaOptions_->execute(options_.FormulaTarget, options_.FormulaContent)) {
-        options_.FormulaTarget = formulaOptions_->target();
-        options_.FormulaContent = formulaOptions_->content();
+    if (formulaOptions_->execute(options_.formulaTarget, options_.formulaContent)) {
+        options_.formulaTarget = formulaOptions_->target();
+        options_.formulaContent = formulaOptions_->content();
     }
 }
 
 void MainWindow::conversionProperties()
 {
     createOptionDialogs();
-    if (conversionOptions_->execute(options_.ConversionTarget, options_.ConversionContent)) {
-        options_.ConversionTarget = conversionOptions_->target();
-        options_.ConversionContent = conversionOptions_->content();
+    if (conversionOptions_->execute(options_.conversionTarget, options_.conversionContent)) {
+        options_.conversionTarget = conversionOptions_->target();
+        options_.conversionContent = conversionOptions_->content();
     }
 }
 
@@ -270,12 +270,12 @@ void MainWindow::askExcelVersion()
 // The settings file keeps the Excel version as a flag; everything else speaks of the dialect.
 spreadsheet::Dialect MainWindow::dialect() const
 {
-    return options_.ExcelXP ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
+    return options_.excelXP ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
 }
 
 void MainWindow::setDialect(spreadsheet::Dialect dialect)
 {
-    options_.ExcelXP = dialect == spreadsheet::Dialect::excelXP;
+    options_.excelXP = dialect == spreadsheet::Dialect::excelXP;
 }
 
 // ---------------------------------------------------------------- settings file

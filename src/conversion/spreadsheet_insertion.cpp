@@ -22,7 +22,7 @@ constexpr const char* kArrow = "->";
 constexpr const char* kMacroNewPage = "neueseite";
 constexpr const char* kMacroInput = "eingabe";
 
-// Where the block goes (ConversionTarget).
+// Where the block goes (conversionTarget).
 enum Target { NewWorkbook = 0, NewSheet = 1, CurrentSheet = 2, ReplaceValue = 3 };
 
 // The spreadsheet computes with 15 significant digits; a factor text closer than
@@ -71,11 +71,11 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
     const auto& units = state.units();
     const conversion::Unit& from = units[unitPosition(state.fromUnit())];
     const conversion::Unit& to = units[unitPosition(state.toUnit())];
-    const bool formatted = options.ConversionContent == 0;
+    const bool formatted = options.conversionContent == 0;
 
     link.setOffsets(0, 0);
     link.prepare();
-    switch (options.ConversionTarget) {
+    switch (options.conversionTarget) {
     case NewSheet:
         link.conversation().execute(std::string(spreadsheet::commands::kInsertWorksheet));
         break;
@@ -106,7 +106,7 @@ std::string insertIntoSpreadsheet(spreadsheet::Link& link, const conversion::Con
     }
     excel.putCell(r + 3, c + 2, cellNumberText(value, dialect), dialect);
     excel.putCell(r + 5, c + 2,
-                  "=" + spreadsheet::relativeReference(-2, 0, dialect) + "*" + factorText(k, options.FactorFormat, dialect),
+                  "=" + spreadsheet::relativeReference(-2, 0, dialect) + "*" + factorText(k, options.factorPattern, dialect),
                   dialect);
     if (formatted) {
         const std::string cell = spreadsheet::absoluteReference(r + 3, c + 2, dialect);

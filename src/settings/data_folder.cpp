@@ -1,6 +1,7 @@
 #include "settings/data_folder.h"
 
 #include "settings/texts.h"
+#include "support/text.h"
 
 #include <system_error>
 
@@ -22,9 +23,7 @@ DataFolderChoice chooseDataFolder(const std::vector<std::string>& args, const fs
         folder = args[i + 1];
         std::error_code ec;
         if (!fs::is_directory(folder, ec)) {
-            std::string message(texts::kDataFolderMissing);
-            message.replace(message.find("%1"), 2, args[i + 1]);
-            choice.error = message;
+            choice.error = text::fillIn(texts::kDataFolderMissing, {args[i + 1]});
             return choice;
         }
     }

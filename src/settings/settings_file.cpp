@@ -64,9 +64,9 @@ bool readInto(const std::vector<std::string>& lines, ReadResult& r)
 
     if (lines.size() < 3)
         return false;
-    r.FactorFormat = lines[2];
+    r.factorPattern = lines[2];
     const int counts[] = {kFormulaTargetCount, kFormulaContentCount, kConversionTargetCount, kConversionContentCount};
-    std::optional<int>* fields[] = {&r.FormulaTarget, &r.FormulaContent, &r.ConversionTarget, &r.ConversionContent};
+    std::optional<int>* fields[] = {&r.formulaTarget, &r.formulaContent, &r.conversionTarget, &r.conversionContent};
     for (std::size_t i = 0; i < 4; ++i) {
         if (lines.size() < 4 + i)
             return false;
@@ -75,7 +75,7 @@ bool readInto(const std::vector<std::string>& lines, ReadResult& r)
     }
     if (lines.size() < 8)
         return false;
-    r.ExcelXP = lines[7] != "0";
+    r.excelXP = lines[7] != "0";
     return true;
 }
 
@@ -99,18 +99,18 @@ ReadResult readSettings(const std::optional<std::string>& fileBytes)
 
 void applyOptions(const ReadResult& result, Options& options)
 {
-    if (result.FactorFormat)
-        options.FactorFormat = *result.FactorFormat;
-    if (result.FormulaTarget)
-        options.FormulaTarget = *result.FormulaTarget;
-    if (result.FormulaContent)
-        options.FormulaContent = *result.FormulaContent;
-    if (result.ConversionTarget)
-        options.ConversionTarget = *result.ConversionTarget;
-    if (result.ConversionContent)
-        options.ConversionContent = *result.ConversionContent;
-    if (result.ExcelXP)
-        options.ExcelXP = *result.ExcelXP;
+    if (result.factorPattern)
+        options.factorPattern = *result.factorPattern;
+    if (result.formulaTarget)
+        options.formulaTarget = *result.formulaTarget;
+    if (result.formulaContent)
+        options.formulaContent = *result.formulaContent;
+    if (result.conversionTarget)
+        options.conversionTarget = *result.conversionTarget;
+    if (result.conversionContent)
+        options.conversionContent = *result.conversionContent;
+    if (result.excelXP)
+        options.excelXP = *result.excelXP;
 }
 
 std::string writeSettings(const WindowRecord& window, const Options& options)
@@ -121,12 +121,12 @@ std::string writeSettings(const WindowRecord& window, const Options& options)
     const std::vector<std::string> lines = {
         std::string(texts::kIdentification),
         record,
-        options.FactorFormat,
-        n(options.FormulaTarget),
-        n(options.FormulaContent),
-        n(options.ConversionTarget),
-        n(options.ConversionContent),
-        options.ExcelXP ? "1" : "0",
+        options.factorPattern,
+        n(options.formulaTarget),
+        n(options.formulaContent),
+        n(options.conversionTarget),
+        n(options.conversionContent),
+        options.excelXP ? "1" : "0",
     };
     return text::encodeFileText(text::joinCrLf(lines));
 }

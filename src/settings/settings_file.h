@@ -2,9 +2,9 @@
 // The settings file quillmar.ini: eight plain lines (not a sectioned file).
 //   1  quillmar30
 //   2  window record: state#width#height#top#left#  (state 0 normal, 1 minimized, 2 maximized)
-//   3  FactorFormat
-//   4  FormulaTarget        5  FormulaContent
-//   6  ConversionTarget     7  ConversionContent
+//   3  factorPattern
+//   4  formulaTarget        5  formulaContent
+//   6  conversionTarget     7  conversionContent
 //   8  "1" for Excel XP, "0" for the older versions
 // Reading goes line by line and stops at the first value that fails; the values read
 // before it are kept, which is why every value of the result is optional.
@@ -27,12 +27,12 @@ struct WindowRecord {
 
 // The settings that steer the spreadsheet link, with their initial values.
 struct Options {
-    std::string FactorFormat = "0.000"; // number pattern of the factor of an inserted conversion
-    int FormulaTarget = 0;              // 0 new workbook, 1 new sheet, 2 current sheet
-    int FormulaContent = 0;             // 0 formula + formatting, 1 formula + picture, 2 formula only
-    int ConversionTarget = 0;           // 0 new workbook, 1 new sheet, 2 current sheet, 3 replace value
-    int ConversionContent = 0;          // 0 conversion + formatting, 1 conversion only
-    bool ExcelXP = true;                // Excel XP (Z/S, decimal comma) when true, the older versions otherwise
+    std::string factorPattern = "0.000"; // number pattern of the factor of an inserted conversion
+    int formulaTarget = 0;              // 0 new workbook, 1 new sheet, 2 current sheet
+    int formulaContent = 0;             // 0 formula + formatting, 1 formula + picture, 2 formula only
+    int conversionTarget = 0;           // 0 new workbook, 1 new sheet, 2 current sheet, 3 replace value
+    int conversionContent = 0;          // 0 conversion + formatting, 1 conversion only
+    bool excelXP = true;                // Excel XP (Z/S, decimal comma) when true, the older versions otherwise
 };
 
 inline constexpr int kFormulaTargetCount = 3;
@@ -55,12 +55,12 @@ struct ReadResult {
     std::optional<int> height;
     std::optional<int> top;
     std::optional<int> left;
-    std::optional<std::string> FactorFormat;
-    std::optional<int> FormulaTarget;
-    std::optional<int> FormulaContent;
-    std::optional<int> ConversionTarget;
-    std::optional<int> ConversionContent;
-    std::optional<bool> ExcelXP;
+    std::optional<std::string> factorPattern;
+    std::optional<int> formulaTarget;
+    std::optional<int> formulaContent;
+    std::optional<int> conversionTarget;
+    std::optional<int> conversionContent;
+    std::optional<bool> excelXP;
 };
 
 // Reads the bytes of the file (nothing when it is missing or unreadable).

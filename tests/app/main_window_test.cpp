@@ -239,7 +239,7 @@ struct TalkingPage : QWidget, shell::PageCommands {
     ~TalkingPage() override
     {
         host_.undockPage(shell::Page::collectionEditor);
-        saw_ = host_.options().FactorFormat == "0.000";
+        saw_ = host_.options().factorPattern == "0.000";
     }
     bool offers(shell::PageCommand) const override { return false; }
     void run(shell::PageCommand) override {}

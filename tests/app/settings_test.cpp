@@ -69,10 +69,10 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
     EXPECT_FALSE(answer.xpPreselected);
     EXPECT_EQ(answer.messagesBefore, 0u);
     EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei fehlerhaft."});
-    EXPECT_FALSE(f.options().ExcelXP); // the first entry was shown and taken
-    EXPECT_EQ(f.options().FactorFormat, "0.000");
-    EXPECT_EQ(f.options().FormulaTarget + f.options().FormulaContent + f.options().ConversionTarget +
-                  f.options().ConversionContent,
+    EXPECT_FALSE(f.options().excelXP); // the first entry was shown and taken
+    EXPECT_EQ(f.options().factorPattern, "0.000");
+    EXPECT_EQ(f.options().formulaTarget + f.options().formulaContent + f.options().conversionTarget +
+                  f.options().conversionContent,
               0);
     EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini"));
 
@@ -85,7 +85,7 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
     MainWindow& again = makeForm();
     again.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(again.options().ExcelXP);
+    EXPECT_FALSE(again.options().excelXP);
 }
 
 TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
@@ -115,7 +115,7 @@ TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
     EXPECT_EQ(f.size(), QSize(599, 399));
     EXPECT_EQ(f.y(), 103);
     EXPECT_NE(f.x(), 334); // the left position was never read
-    EXPECT_TRUE(f.options().ExcelXP);
+    EXPECT_TRUE(f.options().excelXP);
 }
 
 TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
@@ -137,9 +137,9 @@ TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)
     f.readSettingsFile();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei kann nicht geladen werden."});
     EXPECT_EQ(f.size(), before);
-    EXPECT_EQ(f.options().FactorFormat, "0.000");
-    EXPECT_EQ(f.options().FormulaTarget, 0);
-    EXPECT_TRUE(f.options().ExcelXP);
+    EXPECT_EQ(f.options().factorPattern, "0.000");
+    EXPECT_EQ(f.options().formulaTarget, 0);
+    EXPECT_TRUE(f.options().excelXP);
 }
 
 TEST_F(AppFixture, SavedSettingsSurviveARestart)
@@ -149,12 +149,12 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
         MainWindow& f = makeForm();
         f.readSettingsFile();
         ASSERT_TRUE(messages.shown.empty());
-        EXPECT_FALSE(f.options().ExcelXP);
+        EXPECT_FALSE(f.options().excelXP);
         EXPECT_EQ(f.dialect(), spreadsheet::Dialect::older);
-        EXPECT_EQ(f.options().ConversionTarget, 3);
+        EXPECT_EQ(f.options().conversionTarget, 3);
         f.resize(700, 500);
         f.move(30, 40);
-        f.mutableOptions().FormulaTarget = 1;
+        f.mutableOptions().formulaTarget = 1;
         ASSERT_TRUE(f.writeSettingsFile());
     }
     EXPECT_EQ(*fileio::readAll(folder / "quillmar.ini"),
@@ -165,9 +165,9 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(again.size(), QSize(700, 500));
     EXPECT_EQ(again.pos(), QPoint(30, 40));
-    EXPECT_EQ(again.options().FormulaTarget, 1);
-    EXPECT_EQ(again.options().FactorFormat, "0.00");
-    EXPECT_FALSE(again.options().ExcelXP);
+    EXPECT_EQ(again.options().formulaTarget, 1);
+    EXPECT_EQ(again.options().factorPattern, "0.00");
+    EXPECT_FALSE(again.options().excelXP);
 }
 
 TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
@@ -186,8 +186,8 @@ TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
 TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
 {
     MainWindow& f = makeForm();
-    f.mutableOptions().FormulaTarget = 1;
-    f.mutableOptions().FormulaContent = 2;
+    f.mutableOptions().formulaTarget = 1;
+    f.mutableOptions().formulaContent = 2;
 
     bool preselected = false;
     whenModal([&](QWidget* dialog) {
@@ -200,8 +200,8 @@ TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
     });
     f.action(QStringLiteral("formulaProperties"))->trigger();
     EXPECT_TRUE(preselected);
-    EXPECT_EQ(f.options().FormulaTarget, 1);
-    EXPECT_EQ(f.options().FormulaContent, 2);
+    EXPECT_EQ(f.options().formulaTarget, 1);
+    EXPECT_EQ(f.options().formulaContent, 2);
 
     whenModal([&](QWidget* dialog) {
         radio(dialog, QStringLiteral("Fomel in &aktuelle Tabelle"))->setChecked(true);
@@ -209,8 +209,8 @@ TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
         press(dialog, QStringLiteral("OK"));
     });
     f.action(QStringLiteral("formulaProperties"))->trigger();
-    EXPECT_EQ(f.options().FormulaTarget, 2);
-    EXPECT_EQ(f.options().FormulaContent, 1);
+    EXPECT_EQ(f.options().formulaTarget, 2);
+    EXPECT_EQ(f.options().formulaContent, 1);
 
     // The conversion options: closing with the close box is cancelling too.
     f.pages()->setCurrentIndex(1); // conversion tool bar and menu
@@ -220,15 +220,15 @@ TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
         dialog->close();
     });
     f.action(QStringLiteral("conversionProperties"))->trigger();
-    EXPECT_EQ(f.options().ConversionTarget, 0);
+    EXPECT_EQ(f.options().conversionTarget, 0);
     whenModal([&](QWidget* dialog) {
         radio(dialog, QStringLiteral("&Wert in Excel ersetzen"))->setChecked(true);
         radio(dialog, QStringLiteral("&nur Umrechnung"))->setChecked(true);
         press(dialog, QStringLiteral("OK"));
     });
     f.action(QStringLiteral("conversionProperties"))->trigger();
-    EXPECT_EQ(f.options().ConversionTarget, 3);
-    EXPECT_EQ(f.options().ConversionContent, 1);
+    EXPECT_EQ(f.options().conversionTarget, 3);
+    EXPECT_EQ(f.options().conversionContent, 1);
     EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini")); // only the next write stores them
 }
 
@@ -239,7 +239,7 @@ TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
     answerVersion(answer, messages, "Excel 95,Excel 97 oder Excel 2000");
     f.action(QStringLiteral("excelVersion"))->trigger();
     EXPECT_TRUE(answer.xpPreselected);
-    EXPECT_FALSE(f.options().ExcelXP);
+    EXPECT_FALSE(f.options().excelXP);
     EXPECT_EQ(f.dialect(), spreadsheet::Dialect::older);
     const auto written = fileio::readAll(folder / "quillmar.ini");
     ASSERT_TRUE(written.has_value());

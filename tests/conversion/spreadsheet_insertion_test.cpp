@@ -102,8 +102,8 @@ TEST(ConversionInsertion, FactorInBothDialectsAndPatterns)
     for (const auto& c : cases) {
         InsertRig rig;
         rig.dialect = c.dialect;
-        rig.options.ConversionContent = 1;
-        rig.options.FactorFormat = c.pattern;
+        rig.options.conversionContent = 1;
+        rig.options.factorPattern = c.pattern;
         rig.state.setFromUnit(c.from);
         rig.state.setToUnit(c.to);
         ASSERT_EQ(rig.insert(c.value), "") << c.formula;
@@ -129,7 +129,7 @@ TEST(ConversionInsertion, AFactorThePatternWouldRoundKeepsItsDigits)
 TEST(ConversionInsertion, OnlyConversionIntoNewWorkbookWritesValueAndFormula)
 {
     InsertRig rig;
-    rig.options.ConversionContent = 1;
+    rig.options.conversionContent = 1;
     rig.state.setFromUnit(2);
     rig.state.setToUnit(0);
     ASSERT_EQ(rig.insert("3"), "");
@@ -140,13 +140,13 @@ TEST(ConversionInsertion, OnlyConversionIntoNewWorkbookWritesValueAndFormula)
 TEST(ConversionInsertion, TargetsNewSheetAndCurrentSheet)
 {
     InsertRig rig;
-    rig.options.ConversionContent = 1;
-    rig.options.ConversionTarget = 1;
+    rig.options.conversionContent = 1;
+    rig.options.conversionTarget = 1;
     ASSERT_EQ(rig.insert("1"), "");
     EXPECT_EQ(rig.fake->executed.front(), "[WORKBOOK.INSERT(1)]");
 
     rig.fake->executed.clear();
-    rig.options.ConversionTarget = 2;
+    rig.options.conversionTarget = 2;
     rig.fake->answer("SELECTION", "[Mappe1]Tabelle1!Z12S3:Z14S5");
     ASSERT_EQ(rig.insert("1"), "");
     EXPECT_EQ(rig.cells(), (Log{"[FORMULA(\"1\",\"Z14S4\")]", "[FORMULA(\"=Z(-2)S*1,000\",\"Z16S4\")]"}));
@@ -156,8 +156,8 @@ TEST(ConversionInsertion, ReplacingTheSelectedValue)
 {
     for (const bool formatted : {false, true}) {
         InsertRig rig;
-        rig.options.ConversionTarget = 3;
-        rig.options.ConversionContent = formatted ? 0 : 1;
+        rig.options.conversionTarget = 3;
+        rig.options.conversionContent = formatted ? 0 : 1;
         rig.state.setFromUnit(2);
         rig.state.setToUnit(0);
         ASSERT_TRUE(rig.state.convert("2,5", "0.0").ok());
@@ -176,8 +176,8 @@ TEST(ConversionInsertion, ReplacingTheSelectedValue)
     }
     InsertRig rig;
     rig.dialect = Dialect::older;
-    rig.options.ConversionTarget = 3;
-    rig.options.ConversionContent = 1;
+    rig.options.conversionTarget = 3;
+    rig.options.conversionContent = 1;
     rig.state.setFromUnit(2);
     rig.state.setToUnit(0);
     ASSERT_TRUE(rig.state.convert("2,5", "#,##0.0").ok());

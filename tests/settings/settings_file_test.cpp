@@ -25,12 +25,12 @@ TEST(SettingsFile, WritesEightCrLfLinesThatReadBackIdentically)
 {
     const WindowRecord window{WindowState::Normal, 599, 399, 103, 334};
     Options options;
-    options.FactorFormat = "0.00";
-    options.FormulaTarget = 1;
-    options.FormulaContent = 2;
-    options.ConversionTarget = 3;
-    options.ConversionContent = 1;
-    options.ExcelXP = false;
+    options.factorPattern = "0.00";
+    options.formulaTarget = 1;
+    options.formulaContent = 2;
+    options.conversionTarget = 3;
+    options.conversionContent = 1;
+    options.excelXP = false;
 
     const std::string bytes = writeSettings(window, options);
     EXPECT_EQ(bytes, file(kGood));
@@ -44,21 +44,21 @@ TEST(SettingsFile, WritesEightCrLfLinesThatReadBackIdentically)
     EXPECT_EQ(r.left, 334);
     Options read;
     applyOptions(r, read);
-    EXPECT_EQ(read.FactorFormat, "0.00");
-    EXPECT_EQ(read.FormulaTarget, 1);
-    EXPECT_EQ(read.FormulaContent, 2);
-    EXPECT_EQ(read.ConversionTarget, 3);
-    EXPECT_EQ(read.ConversionContent, 1);
-    EXPECT_FALSE(read.ExcelXP);
+    EXPECT_EQ(read.factorPattern, "0.00");
+    EXPECT_EQ(read.formulaTarget, 1);
+    EXPECT_EQ(read.formulaContent, 2);
+    EXPECT_EQ(read.conversionTarget, 3);
+    EXPECT_EQ(read.conversionContent, 1);
+    EXPECT_FALSE(read.excelXP);
     EXPECT_EQ(writeSettings(window, read), bytes);
 }
 
 TEST(SettingsFile, InitialValuesAndMaximizedRecord)
 {
     const Options initial;
-    EXPECT_EQ(initial.FactorFormat, "0.000");
-    EXPECT_EQ(initial.FormulaTarget + initial.FormulaContent + initial.ConversionTarget + initial.ConversionContent, 0);
-    EXPECT_TRUE(initial.ExcelXP);
+    EXPECT_EQ(initial.factorPattern, "0.000");
+    EXPECT_EQ(initial.formulaTarget + initial.formulaContent + initial.conversionTarget + initial.conversionContent, 0);
+    EXPECT_TRUE(initial.excelXP);
 
     auto lines = kGood;
     lines[1] = "2#800#600#10#10#";
@@ -76,7 +76,7 @@ TEST(SettingsFile, LineEightIsExcelXpUnlessItIsZero)
         lines[7] = line;
         const ReadResult r = readSettings(file(lines));
         EXPECT_EQ(r.outcome, ReadOutcome::Complete) << '"' << line << '"';
-        EXPECT_EQ(r.ExcelXP, xp) << '"' << line << '"';
+        EXPECT_EQ(r.excelXP, xp) << '"' << line << '"';
     }
 }
 
@@ -111,11 +111,11 @@ TEST(SettingsFile, ReadingStopsAtTheFirstFaultKeepingWhatCameBefore)
         const ReadResult r = readSettings(file(lines));
         EXPECT_EQ(r.outcome, ReadOutcome::Faulty) << c.name;
         EXPECT_EQ(r.left.has_value(), c.leftRead) << c.name;
-        EXPECT_EQ(r.FactorFormat.has_value(), c.factorRead) << c.name;
-        const int optionsRead = r.FormulaTarget.has_value() + r.FormulaContent.has_value() +
-                                r.ConversionTarget.has_value() + r.ConversionContent.has_value();
+        EXPECT_EQ(r.factorPattern.has_value(), c.factorRead) << c.name;
+        const int optionsRead = r.formulaTarget.has_value() + r.formulaContent.has_value() +
+                                r.conversionTarget.has_value() + r.conversionContent.has_value();
         EXPECT_EQ(optionsRead, c.lastOptionRead) << c.name;
-        EXPECT_EQ(r.ExcelXP.has_value(), c.xpRead) << c.name;
+        EXPECT_EQ(r.excelXP.has_value(), c.xpRead) << c.name;
     }
 
     // The record without its closing "#" has state, width, height and top.
@@ -139,7 +139,7 @@ TEST(SettingsFile, MissingEmptyOrForeignFiles)
         const ReadResult r = readSettings(file(lines));
         EXPECT_EQ(r.outcome, ReadOutcome::WrongIdentification) << first;
         EXPECT_FALSE(r.state.has_value()) << first;
-        EXPECT_FALSE(r.FactorFormat.has_value()) << first;
+        EXPECT_FALSE(r.factorPattern.has_value()) << first;
     }
 }
 
@@ -152,18 +152,18 @@ TEST(SettingsFile, LineEndingsAndEncodings)
     EXPECT_EQ(readSettings(lf).outcome, ReadOutcome::Complete);
 
     Options options;
-    options.FactorFormat = "0,00 €";
+    options.factorPattern = "0,00 €";
     const std::string cp1252 = writeSettings({}, options);
     EXPECT_NE(cp1252.find("0,00 \x80\r\n"), std::string::npos);
     Options back;
     applyOptions(readSettings(cp1252), back);
-    EXPECT_EQ(back.FactorFormat, "0,00 €");
+    EXPECT_EQ(back.factorPattern, "0,00 €");
 
-    options.FactorFormat = "0.0 Ω";
+    options.factorPattern = "0.0 Ω";
     const std::string utf8 = writeSettings({}, options);
     EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
     const ReadResult r = readSettings(utf8);
     EXPECT_EQ(r.outcome, ReadOutcome::Complete);
     applyOptions(r, back);
-    EXPECT_EQ(back.FactorFormat, "0.0 Ω");
+    EXPECT_EQ(back.factorPattern, "0.0 Ω");
 }

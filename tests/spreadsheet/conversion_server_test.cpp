@@ -91,7 +91,7 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
     std::vector<std::string> shown;
     std::vector<std::string> sheetNames; // where each conversion went
     settings::Options options; // factor pattern "0.000"
-    options.ConversionContent = 0;
+    options.conversionContent = 0;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         ASSERT_EQ(state.chooseQuantity(quantityIndex(state, c.quantity)), "");
@@ -101,7 +101,7 @@ TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
         ASSERT_TRUE(result.ok()) << result.error;
         shown.push_back(result.resultText);
         // The first conversion opens a workbook, every further one a sheet of it.
-        options.ConversionTarget = i == 0 ? 0 : 1;
+        options.conversionTarget = i == 0 ? 0 : 1;
         ASSERT_EQ(insertIntoSpreadsheet(link, state, c.value, options, c.dialect, data), "");
         const server::Workbook* book = spreadsheet.findWorkbook("Mappe2");
         ASSERT_NE(book, nullptr);

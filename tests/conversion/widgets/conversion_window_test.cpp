@@ -114,7 +114,7 @@ TEST_F(ConversionWindow, InsertAndValueFromExcelThroughTheMainWindow)
     form->numberFormatDialog().setPattern("0");
     choose(0, 2, 0);
     window->Edit1->setText("1,5");
-    form->mutableOptions().ConversionContent = 1;
+    form->mutableOptions().conversionContent = 1;
     form->action("insertConversion")->trigger();
     ASSERT_NE(fake, nullptr);
     EXPECT_EQ(fake->executed, (std::vector<std::string>{"[New(1)]", "[FORMULA(\"1,5\",\"Z3S2\")]",
