@@ -7,6 +7,7 @@
 #include "spreadsheet/registry_reader.h"
 #include "spreadsheet/conversation.h"
 #include "support/messages.h"
+#include "doubles/test_paths.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -49,7 +50,7 @@ protected:
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         // The bundled collection tables, as the program finds them beside itself.
-        const std::filesystem::path built = qEnvironmentVariable("QUILLMAR_DATA_DIR").toStdString();
+        const std::filesystem::path built = quillmar::testing::dataDir();
         for (const char* table : {"GROESSEN.cds", "formel.cds"}) {
             std::filesystem::create_directories(folder / "daten");
             std::filesystem::copy_file(built / "daten" / table, folder / "daten" / table);

@@ -1,5 +1,7 @@
 // The help pages the program ships: present beside the program, and every link
 // between them leads somewhere.
+#include "doubles/test_paths.h"
+
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -24,7 +26,7 @@ std::string readFile(const fs::path& p)
 
 TEST(HelpPages, ArePresentAndTheirLinksResolve)
 {
-    const fs::path data = qEnvironmentVariable("QUILLMAR_DATA_DIR").toStdString();
+    const fs::path data = quillmar::testing::dataDir();
     const char* pages[] = {"hilfequillmar/index.html", "hilfequillmar/homepage.html", "hilfe/index.htm"};
     for (const char* page : pages) {
         const fs::path path = data / page;

@@ -1,6 +1,7 @@
 // The command-line tool `quillmar rechne`, called directly and through the program.
 #include "cli/calculate_verb.h"
 #include "engine/number_format.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -71,9 +72,7 @@ TEST(Rechne, RefusesUnknownArguments)
 
 TEST(Rechne, RunsThroughTheProgram)
 {
-    const char* dataDir = std::getenv("QUILLMAR_DATA_DIR");
-    ASSERT_NE(dataDir, nullptr);
-    const std::filesystem::path program = std::filesystem::path(dataDir) / "quillmar";
+    const std::filesystem::path program = quillmar::testing::dataDir() / "quillmar";
     ASSERT_TRUE(std::filesystem::exists(program)) << program;
 
     // A name of its own, so that test runs side by side do not share the file.

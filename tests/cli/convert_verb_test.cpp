@@ -2,6 +2,7 @@
 // bundled unit tables.
 #include "cli/convert_verb.h"
 #include "conversion/unit_fixture.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -81,8 +82,7 @@ TEST(Umrechnen, UnknownAmbiguousAndUnrelatedUnitsListTheCandidates)
 
 TEST(Umrechnen, BundledTables)
 {
-    const char* data = std::getenv("QUILLMAR_DATA_DIR");
-    ASSERT_NE(data, nullptr);
+    const std::string data = quillmar::testing::dataDir().string();
     struct Case {
         std::vector<std::string> args;
         const char* out;

@@ -1,5 +1,6 @@
 #include "cli/export_verb.h"
 #include "collection/collection_export.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ TEST(Exportieren, WritesTheTextFormOrExplainsWhyNot)
 {
     std::random_device rd;
     const fs::path dir = fs::temp_directory_path() / ("quillmar-export-" + std::to_string(rd()));
-    const fs::path fixtures = fs::path(std::getenv("QUILLMAR_SOURCE_DIR")) / "tests" / "collection" / "fixtures";
+    const fs::path fixtures = quillmar::testing::sourceDir() / "tests" / "collection" / "fixtures";
     std::vector<fs::path> texts;
     for (const auto& e : fs::directory_iterator(fixtures))
         texts.push_back(e.path());

@@ -10,6 +10,7 @@
 #include "support/messages.h"
 #include "support/real.h"
 #include "support/text.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +32,7 @@ namespace fs = std::filesystem;
 
 fs::path dataDir()
 {
-    const char* dir = std::getenv("QUILLMAR_DATA_DIR");
-    return fs::path(dir ? dir : ".");
+    return quillmar::testing::dataDir();
 }
 
 Table load(const std::string& name)

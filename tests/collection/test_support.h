@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the collection tests: a temporary folder and the fixtures.
 #include "collection/table.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,7 @@ namespace quillmar::collection::testing {
 
 inline std::filesystem::path fixtureDir()
 {
-    const char* src = std::getenv("QUILLMAR_SOURCE_DIR");
-    return std::filesystem::path(src ? src : ".") / "tests" / "collection" / "fixtures";
+    return quillmar::testing::sourceDir() / "tests" / "collection" / "fixtures";
 }
 
 inline std::vector<std::filesystem::path> fixtureTexts()

@@ -7,6 +7,7 @@
 #include "spreadsheet/server/xlsx_export.h"
 #include "doubles/link_fakes.h"
 #include "server_fixture.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -57,11 +58,9 @@ std::string csvCell(const std::filesystem::path& file, int row, int column)
 
 TEST(ConversionIntoServer, LibreOfficeComputesWhatTheWindowShows)
 {
-    const char* source = std::getenv("QUILLMAR_SOURCE_DIR");
-    const char* data = std::getenv("QUILLMAR_DATA_DIR");
-    ASSERT_TRUE(source && data);
-    const std::filesystem::path recalc = std::filesystem::path(source) / "tests" / "spreadsheet" / "tools" / "recalc-xlsx";
+    const std::filesystem::path recalc = quillmar::testing::sourceDir() / "scripts" / "recalc-workbook";
     ASSERT_TRUE(std::filesystem::exists(recalc)) << recalc;
+    const std::filesystem::path data = quillmar::testing::dataDir();
 
     server::SpreadsheetServer spreadsheet;
     ManualTimer timer;

@@ -1,5 +1,6 @@
 // The built-in spreadsheet answering the link's items and commands.
 #include "server_fixture.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,7 @@ public:
 // The macro workbook as the program ships it.
 std::filesystem::path shippedMacroBook()
 {
-    const char* data = std::getenv("QUILLMAR_DATA_DIR");
-    return std::filesystem::path(data ? data : ".") / "daten" / "makro.xls";
+    return quillmar::testing::dataDir() / "daten" / "makro.xls";
 }
 
 TEST(ServerCommands, SystemTopicAnswersStatusAndSelection)

@@ -5,6 +5,7 @@
 #include "spreadsheet/server/xlsx_export.h"
 #include "spreadsheet/conversation.h"
 #include "server_fixture.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -202,13 +203,9 @@ void compareSheet(const Sheet& sheet, const std::filesystem::path& csv, int& com
 
 TEST(ServerLibreOffice, EveryCellAgreesWithLibreOffice)
 {
-    const char* source = std::getenv("QUILLMAR_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    const std::filesystem::path recalc = std::filesystem::path(source) / "tests" / "spreadsheet" / "tools" / "recalc-xlsx";
+    const std::filesystem::path recalc = quillmar::testing::sourceDir() / "scripts" / "recalc-workbook";
     ASSERT_TRUE(std::filesystem::exists(recalc)) << recalc;
-
-    const char* data = std::getenv("QUILLMAR_DATA_DIR");
-    ASSERT_NE(data, nullptr);
+    const std::filesystem::path data = quillmar::testing::dataDir();
 
     LinkedServer s;
     testing::FakeClipboard clipboard;

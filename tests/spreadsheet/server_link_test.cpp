@@ -4,6 +4,7 @@
 #include "spreadsheet/link.h"
 #include "spreadsheet/conversation.h"
 #include "server_fixture.h"
+#include "doubles/test_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,7 @@ struct NoTimer : OneShotTimer {
 
 std::string macroBook()
 {
-    const char* data = std::getenv("QUILLMAR_DATA_DIR");
-    return (std::filesystem::path(data ? data : ".") / "daten" / "makro.xls").string();
+    return (quillmar::testing::dataDir() / "daten" / "makro.xls").string();
 }
 
 TEST(ServerLink, TheLinkDrivesEveryCommandOfTheCatalogue)
