@@ -52,14 +52,14 @@ void BM_QuillmarMainWindowReady(benchmark::State& state)
     quillmar::SilentMessages messages;
     quillmar::spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
     for (auto _ : state) {
-        quillmar::collection::CollectionTables data;
-        quillmar::app::MainWindow form(folder, messages, data, quillmar::app::programConversationFactory(spreadsheet));
-        form.createOptionDialogs();
-        form.createVersionDialog();
-        form.readSettingsFile();
-        form.showAsRead();
+        quillmar::collection::CollectionTables tables;
+        quillmar::app::MainWindow window(folder, messages, tables, quillmar::app::programConversationFactory(spreadsheet));
+        window.createOptionsDialogs();
+        window.createExcelVersionDialog();
+        window.readSettingsFile();
+        window.showAsRead();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form.grab());
+        benchmark::DoNotOptimize(window.grab());
     }
 }
 BENCHMARK(BM_QuillmarMainWindowReady)->Unit(benchmark::kMillisecond);

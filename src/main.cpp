@@ -6,5 +6,5 @@ int main(int argc, char** argv)
 {
     if (const auto status = quillmar::cli::runVerb(argc, argv))
         return *status;
-    return runGui(argc, argv);
+    return quillmar::app::runGui(argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "app/main_window.h"
+#include "support/widgets/qt_text.h"
 #include "calc/widgets/calc_environment.h"
 #include "calc/widgets/calc_window.h"
 
@@ -10,15 +11,15 @@
 
 namespace quillmar::app {
 
-void addCalcWindowEntry(MainWindow& mainForm, calc::CalcEnvironment& calcWindows)
+void addCalcWindowEntry(MainWindow& mainWindow, calc::CalcEnvironment& calcWindows)
 {
-    calcWindows.setMainWindow(&mainForm);
-    auto* open = new QAction(texts::q(texts::kItemCalcWindow), &mainForm);
+    calcWindows.setMainWindow(&mainWindow);
+    auto* open = new QAction(toQString(texts::kItemCalcWindow), &mainWindow);
     open->setObjectName(QStringLiteral("newCalcWindow"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    QObject::connect(open, &QAction::triggered, &mainForm,
-                     [&mainForm, &calcWindows] { calcWindows.createWindow(&mainForm)->show(); });
-    mainForm.fileMenu()->insertAction(mainForm.action(QStringLiteral("print")), open);
+    QObject::connect(open, &QAction::triggered, &mainWindow,
+                     [&mainWindow, &calcWindows] { calcWindows.createWindow(&mainWindow)->show(); });
+    mainWindow.fileMenu()->insertAction(mainWindow.action(QStringLiteral("print")), open);
 }
 
 } // namespace quillmar::app

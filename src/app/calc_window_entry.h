@@ -10,6 +10,6 @@ namespace quillmar::app {
 
 class MainWindow;
 
-void addCalcWindowEntry(MainWindow& mainForm, calc::CalcEnvironment& calcWindows);
+void addCalcWindowEntry(MainWindow& mainWindow, calc::CalcEnvironment& calcWindows);
 
 } // namespace quillmar::app

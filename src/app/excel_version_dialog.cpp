@@ -2,6 +2,7 @@
 
 #include "app/centred.h"
 #include "app/texts.h"
+#include "support/widgets/qt_text.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -13,28 +14,29 @@
 namespace quillmar::app {
 
 namespace {
-constexpr int kOld = 0;
-constexpr int kXP = 1;
+// The ids of the two entries in their button group, in the order shown.
+constexpr int kOlderVersionsId = 0;
+constexpr int kExcelXPId = 1;
 } // namespace
 
 ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
     : QDialog(parent)
-    , group_(new QButtonGroup(this))
+    , versionGroup_(new QButtonGroup(this))
 {
-    setWindowTitle(texts::q(texts::kVersionCaption));
+    setWindowTitle(toQString(texts::kVersionCaption));
     setModal(true);
 
-    auto* box = new QGroupBox(texts::q(texts::kVersionGroup));
+    auto* box = new QGroupBox(toQString(texts::kVersionGroup));
     auto* boxLayout = new QVBoxLayout(box);
-    auto* old = new QRadioButton(texts::q(texts::kVersionOld));
-    auto* xp = new QRadioButton(texts::q(texts::kVersionXP));
-    group_->addButton(old, kOld);
-    group_->addButton(xp, kXP);
-    boxLayout->addWidget(old);
-    boxLayout->addWidget(xp);
+    auto* olderVersions = new QRadioButton(toQString(texts::kVersionOld));
+    auto* excelXP = new QRadioButton(toQString(texts::kVersionXP));
+    versionGroup_->addButton(olderVersions, kOlderVersionsId);
+    versionGroup_->addButton(excelXP, kExcelXPId);
+    boxLayout->addWidget(olderVersions);
+    boxLayout->addWidget(excelXP);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(texts::q(texts::kButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(toQString(texts::kButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
@@ -45,10 +47,10 @@ ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
 
 spreadsheet::Dialect ExcelVersionDialog::ask(spreadsheet::Dialect preselected)
 {
-    group_->button(preselected == spreadsheet::Dialect::excelXP ? kXP : kOld)->setChecked(true);
+    versionGroup_->button(preselected == spreadsheet::Dialect::excelXP ? kExcelXPId : kOlderVersionsId)->setChecked(true);
     centreOnScreen(this);
     exec();
-    return group_->checkedId() == kXP ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
+    return versionGroup_->checkedId() == kExcelXPId ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
 }
 
 } // namespace quillmar::app

@@ -19,7 +19,7 @@ public:
     spreadsheet::Dialect ask(spreadsheet::Dialect preselected);
 
 private:
-    QButtonGroup* group_;
+    QButtonGroup* versionGroup_;
 };
 
 } // namespace quillmar::app

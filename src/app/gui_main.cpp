@@ -13,6 +13,7 @@
 #include "spreadsheet/widgets/builtin_spreadsheet.h"
 #include "settings/data_folder.h"
 #include "support/widgets/box_messages.h"
+#include "support/widgets/qt_text.h"
 
 #include <QTimer>
 
@@ -20,8 +21,7 @@
 #include <string>
 #include <vector>
 
-using namespace quillmar;
-using namespace quillmar::app;
+namespace quillmar::app {
 
 int runGui(int argc, char** argv)
 {
@@ -29,8 +29,8 @@ int runGui(int argc, char** argv)
     QuillmarApplication application(argc, argv, messages);
 
     // 1. The application's title.
-    QApplication::setApplicationName(texts::q(texts::kApplicationTitle));
-    QApplication::setApplicationDisplayName(texts::q(texts::kApplicationTitle));
+    QApplication::setApplicationName(toQString(texts::kApplicationTitle));
+    QApplication::setApplicationDisplayName(toQString(texts::kApplicationTitle));
     installGermanTranslation(application);
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -42,12 +42,12 @@ int runGui(int argc, char** argv)
     }
     QString screenshotPath;
     const QStringList arguments = QApplication::arguments();
-    if (const int shot = arguments.indexOf(texts::q(texts::kScreenshotOption)); shot >= 0 && shot + 1 < arguments.size())
+    if (const int shot = arguments.indexOf(toQString(texts::kScreenshotOption)); shot >= 0 && shot + 1 < arguments.size())
         screenshotPath = arguments.at(shot + 1);
 
-    // 2. The data module (the main window opens its tables), and the definition store
+    // 2. The collection tables (the main window opens them), and the definition store
     //    that every window computes with.
-    collection::CollectionTables Datadlg;
+    collection::CollectionTables tables;
     engine::DefinitionStore store(messages);
     calc::CalcEnvironment calcWindows(store, messages, data.prefix);
 
@@ -56,24 +56,24 @@ int runGui(int argc, char** argv)
     spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
 
     // 3. The main window with its initial values.
-    MainWindow mainForm(data.prefix, messages, Datadlg, programConversationFactory(spreadsheet));
-    addCalcWindowEntry(mainForm, calcWindows);
+    MainWindow mainWindow(data.prefix, messages, tables, programConversationFactory(spreadsheet));
+    addCalcWindowEntry(mainWindow, calcWindows);
 
     // 4. The long-lived dialogs and windows, in this order: number format dialog,
     //    "Optionen Umrechnungen", "Optionen Formeln", formula window (docks into the first
     //    page), conversion window (second page), the editor's fill dialog, the collection
     //    editor (third page), the version dialog, "Neue Umrechnungstabelle", the search dialog.
-    mainForm.createNumberFormatDialog();
-    calcWindows.setNumberFormat(&mainForm.numberFormatDialog());
-    mainForm.createOptionDialogs();
+    mainWindow.createNumberFormatDialog();
+    calcWindows.setNumberFormat(&mainWindow.numberFormatDialog());
+    mainWindow.createOptionsDialogs();
     // The conversion window docks itself into the page "Umrechnungen", which owns it.
-    new conversion::ConversionPage(mainForm, messages);
-    mainForm.createVersionDialog();
+    new conversion::ConversionPage(mainWindow, messages);
+    mainWindow.createExcelVersionDialog();
 
     if (!screenshotPath.isEmpty()) {
         // Nobody is there to answer: a question on the way (the Excel version on a first
         // start, say) is closed as it comes, taking what it shows.
-        auto* answerer = new QTimer(&mainForm);
+        auto* answerer = new QTimer(&mainWindow);
         QObject::connect(answerer, &QTimer::timeout, [] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
@@ -82,16 +82,18 @@ int runGui(int argc, char** argv)
     }
 
     // 5. The settings file.
-    mainForm.readSettingsFile();
-    mainForm.showAsRead();
+    mainWindow.readSettingsFile();
+    mainWindow.showAsRead();
 
     if (!screenshotPath.isEmpty()) {
         // Without a display ./run takes a picture of the main window and ends.
-        QTimer::singleShot(500, &mainForm, [&] {
-            mainForm.grab().save(screenshotPath);
+        QTimer::singleShot(500, &mainWindow, [&] {
+            mainWindow.grab().save(screenshotPath);
             QApplication::quit();
         });
     }
     // 6. The event loop, until the main window closes.
     return QApplication::exec();
 }
+
+} // namespace quillmar::app

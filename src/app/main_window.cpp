@@ -8,6 +8,7 @@
 #include "spreadsheet/dialect.h"
 #include "settings/texts.h"
 #include "support/file_io.h"
+#include "support/widgets/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,24 +29,24 @@ namespace {
 QStringList captions(const auto& list)
 {
     QStringList out;
-    for (const char* item : list)
-        out << texts::q(item);
+    for (const std::string_view item : list)
+        out << toQString(item);
     return out;
 }
 
 } // namespace
 
-MainWindow::MainWindow(std::filesystem::path dataPrefix, Messages& messages, collection::CollectionTables& data,
-                     spreadsheet::Link::Factory makeExcel, QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path dataPrefix, Messages& messages, collection::CollectionTables& tables,
+                       spreadsheet::Link::Factory makeConversation, QWidget* parent)
     : QMainWindow(parent)
     , dataPrefix_(std::move(dataPrefix))
     , messages_(messages)
-    , data_(data)
-    , link_(std::make_unique<spreadsheet::Link>(std::move(makeExcel), closeWatch_, messages))
+    , tables_(tables)
+    , link_(std::make_unique<spreadsheet::Link>(std::move(makeConversation), closeWatch_, messages))
 {
-    data_.open(dataPrefix_, messages_);
-    setObjectName(QStringLiteral("mainform"));
-    setWindowTitle(texts::q(texts::kMainCaption));
+    tables_.open(dataPrefix_, messages_);
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(toQString(texts::kMainCaption));
     createPages();
     createActions();
     createMenus();
@@ -73,25 +74,29 @@ MainWindow::~MainWindow()
 void MainWindow::createPages()
 {
     pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("pages_"));
+    pages_->setObjectName(QStringLiteral("pages"));
     pages_->setDocumentMode(true);
-    const char* titles[] = {texts::kPageFormulas, texts::kPageConversions, texts::kPageEditor};
+    const std::string_view titles[] = {texts::kPageFormulas, texts::kPageConversions, texts::kPageEditor};
     for (std::size_t i = 0; i < docked_.size(); ++i) {
         auto& d = docked_[i];
         d.page = new QWidget;
         auto* layout = new QVBoxLayout(d.page);
         layout->setContentsMargins(0, 0, 0, 0);
-        d.placeholder = new QLabel(texts::q(texts::kPageWaiting));
+        d.placeholder = new QLabel(toQString(texts::kPageWaiting));
         d.placeholder->setAlignment(Qt::AlignCenter);
         d.placeholder->setEnabled(false);
         layout->addWidget(d.placeholder);
-        pages_->addTab(d.page, texts::q(titles[i]));
+        pages_->addTab(d.page, toQString(titles[i]));
     }
     setCentralWidget(pages_);
-    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
 }
 
-void MainWindow::pageChanged(int index)
+void MainWindow::showFormulaPage() { pages_->setCurrentIndex(static_cast<int>(Page::formulas)); }
+
+void MainWindow::showConversionPage() { pages_->setCurrentIndex(static_cast<int>(Page::conversions)); }
+
+void MainWindow::onPageChanged(int index)
 {
     // Tool bars and menus follow the page that is being left.
     const int left = currentPage_;
@@ -108,8 +113,8 @@ void MainWindow::setFormulaMode(bool formulaMode)
     formulaMode_ = formulaMode;
     formulaMenu_->menuAction()->setEnabled(formulaMode);
     conversionMenu_->menuAction()->setEnabled(!formulaMode);
-    formulaBar_->setVisible(formulaMode);
-    conversionBar_->setVisible(!formulaMode);
+    formulaToolBar_->setVisible(formulaMode);
+    conversionToolBar_->setVisible(!formulaMode);
     updateCommands();
 }
 
@@ -162,8 +167,8 @@ void MainWindow::commandsChanged() { updateCommands(); }
 
 void MainWindow::refreshFormulaPage()
 {
-    if (shell::PageCommands* commands = commandsOf(Page::formulas); commands && commands->offers(shell::PageCommand::Refill))
-        runGuarded([commands] { commands->run(shell::PageCommand::Refill); });
+    if (shell::PageCommands* commands = commandsOf(Page::formulas); commands && commands->offers(shell::PageCommand::refill))
+        runGuarded([commands] { commands->run(shell::PageCommand::refill); });
 }
 
 void MainWindow::updateCommands()
@@ -175,7 +180,7 @@ void MainWindow::updateCommands()
     for (QAction* a : conversionActions_)
         a->setEnabled(!formulaMode_);
     // A forwarded command runs only when its window is docked and can run it now.
-    for (const Forwarded& f : forwarded_) {
+    for (const ForwardedAction& f : forwardedActions_) {
         const shell::PageCommands* commands = commandsOf(f.page);
         if (!commands || !commands->offers(f.command))
             f.action->setEnabled(false);
@@ -206,64 +211,64 @@ void MainWindow::runGuarded(const std::function<void()>& command)
 
 void MainWindow::createNumberFormatDialog()
 {
-    if (numberFormat_)
+    if (numberFormatDialog_)
         return;
-    numberFormat_ = new engine::NumberFormatDialog(this);
-    connect(numberFormat_, &engine::NumberFormatDialog::helpRequested, this,
+    numberFormatDialog_ = new engine::NumberFormatDialog(this);
+    connect(numberFormatDialog_, &engine::NumberFormatDialog::helpRequested, this,
             [this](int) { openDocument(texts::kFormulaHelp, texts::kNumberFormatAnchor); });
 }
 
 engine::NumberFormatDialog& MainWindow::numberFormatDialog()
 {
     createNumberFormatDialog();
-    return *numberFormat_;
+    return *numberFormatDialog_;
 }
 
-void MainWindow::createOptionDialogs()
+void MainWindow::createOptionsDialogs()
 {
-    if (!conversionOptions_) {
-        conversionOptions_ = new OptionsDialog(texts::q(texts::kConversionOptionsCaption),
-                                              captions(texts::kConversionTargets), captions(texts::kConversionContents),
-                                              this);
-        connect(conversionOptions_, &OptionsDialog::helpRequested, this,
+    if (!conversionOptionsDialog_) {
+        conversionOptionsDialog_ =
+            new OptionsDialog(toQString(texts::kConversionOptionsCaption), captions(texts::kConversionTargets),
+                              captions(texts::kConversionContents), this);
+        connect(conversionOptionsDialog_, &OptionsDialog::helpRequested, this,
                 [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
     }
-    if (!formulaOptions_) {
-        formulaOptions_ = new OptionsDialog(texts::q(texts::kFormulaOptionsCaption), captions(texts::kFormulaTargets),
-                                           captions(texts::kFormulaContents), this);
-        connect(formulaOptions_, &OptionsDialog::helpRequested, this,
+    if (!formulaOptionsDialog_) {
+        formulaOptionsDialog_ = new OptionsDialog(toQString(texts::kFormulaOptionsCaption),
+                                                  captions(texts::kFormulaTargets), captions(texts::kFormulaContents), this);
+        connect(formulaOptionsDialog_, &OptionsDialog::helpRequested, this,
                 [this] { openDocument(texts::kProgramHelp, texts::kOptionsAnchor); });
     }
 }
 
-void MainWindow::createVersionDialog()
+void MainWindow::createExcelVersionDialog()
 {
-    if (!versionDialog_)
-        versionDialog_ = new ExcelVersionDialog(this);
+    if (!excelVersionDialog_)
+        excelVersionDialog_ = new ExcelVersionDialog(this);
 }
 
-void MainWindow::formulaProperties()
+void MainWindow::editFormulaOptions()
 {
-    createOptionDialogs();
-    if (formulaOptions_->execute(options_.formulaTarget, options_.formulaContent)) {
-        options_.formulaTarget = formulaOptions_->target();
-        options_.formulaContent = formulaOptions_->content();
+    createOptionsDialogs();
+    if (formulaOptionsDialog_->ask(options_.formulaTarget, options_.formulaContent)) {
+        options_.formulaTarget = formulaOptionsDialog_->chosenTarget();
+        options_.formulaContent = formulaOptionsDialog_->chosenContent();
     }
 }
 
-void MainWindow::conversionProperties()
+void MainWindow::editConversionOptions()
 {
-    createOptionDialogs();
-    if (conversionOptions_->execute(options_.conversionTarget, options_.conversionContent)) {
-        options_.conversionTarget = conversionOptions_->target();
-        options_.conversionContent = conversionOptions_->content();
+    createOptionsDialogs();
+    if (conversionOptionsDialog_->ask(options_.conversionTarget, options_.conversionContent)) {
+        options_.conversionTarget = conversionOptionsDialog_->chosenTarget();
+        options_.conversionContent = conversionOptionsDialog_->chosenContent();
     }
 }
 
 void MainWindow::askExcelVersion()
 {
-    createVersionDialog();
-    setDialect(versionDialog_->ask(dialect()));
+    createExcelVersionDialog();
+    setDialect(excelVersionDialog_->ask(dialect()));
     writeSettingsFile();
 }
 
@@ -300,8 +305,8 @@ void MainWindow::readSettingsFile()
         // What was read before the fault stays; the Excel version is asked for. The
         // window is placed after the questions, since showing them gives the still
         // hidden window its frame.
-        createVersionDialog();
-        setDialect(versionDialog_->ask(spreadsheet::Dialect::older));
+        createExcelVersionDialog();
+        setDialect(excelVersionDialog_->ask(spreadsheet::Dialect::older));
         messages_.show(std::string(settings::texts::kFaulty));
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
@@ -374,6 +379,8 @@ settings::WindowRecord MainWindow::currentWindowRecord() const
     r.left = x();
     return r;
 }
+
+void MainWindow::saveSettings() { writeSettingsFile(); }
 
 bool MainWindow::writeSettingsFile()
 {

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -36,17 +37,17 @@ class MainWindow : public QMainWindow, public shell::MainWindowHost {
 public:
     using Page = shell::Page;
 
-    // dataPrefix: the data folder; messages: where the fixed texts go; data: the data
-    // module, whose tables the window opens; makeExcel: makes the link component (and
-    // its replacements).
-    MainWindow(std::filesystem::path dataPrefix, Messages& messages, collection::CollectionTables& data,
-              spreadsheet::Link::Factory makeExcel, QWidget* parent = nullptr);
+    // dataPrefix: the data folder; messages: where the fixed texts go; tables: the
+    // collection tables, which the window opens; makeConversation: makes the link
+    // component (and its replacements).
+    MainWindow(std::filesystem::path dataPrefix, Messages& messages, collection::CollectionTables& tables,
+               spreadsheet::Link::Factory makeConversation, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up, in the order the program creates them.
     void createNumberFormatDialog();
-    void createOptionDialogs();
-    void createVersionDialog();
+    void createOptionsDialogs();
+    void createExcelVersionDialog();
     // Reads quillmar.ini: window state, size and place, options, Excel version.
     void readSettingsFile();
     // Shows the window in the state the settings file gave it. After the version
@@ -68,7 +69,7 @@ public:
     const std::filesystem::path& dataPrefix() const override { return dataPrefix_; }
     const settings::Options& options() const override { return options_; }
     spreadsheet::Dialect dialect() const override;
-    collection::CollectionTables& data() override { return data_; }
+    collection::CollectionTables& collectionTables() override { return tables_; }
     spreadsheet::Link& link() override { return *link_; }
     engine::NumberFormatDialog& numberFormatDialog() override;
     void setDisplayWindow(QWidget* window) override { displayWindow_ = window; }
@@ -78,24 +79,28 @@ public:
 
     settings::Options& mutableOptions() { return options_; }
     QTabWidget* pages() const { return pages_; }
-    QToolBar* formulaToolBar() const { return formulaBar_; }
-    QToolBar* conversionToolBar() const { return conversionBar_; }
+    QToolBar* formulaToolBar() const { return formulaToolBar_; }
+    QToolBar* conversionToolBar() const { return conversionToolBar_; }
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* formulaMenu() const { return formulaMenu_; }
     QMenu* conversionMenu() const { return conversionMenu_; }
-    // The action behind a menu item or tool button, by its object name ("umformen").
+    // The action behind a menu item or tool button, by its object name ("rearrange").
     QAction* action(const QString& name) const;
 
     // Commands (also reached through the menus and tool bars).
-    void formulaProperties();    // "&Eigenschaften"
-    void conversionProperties(); // "E&igenschaften"
-    void askExcelVersion();      // "Welche Version von Excel?"
-    void openHelp();             // "&Inhalt" (F1), "Hilfe"
-    void openHomepage();         // "Homepage"
-    void printWindowImage();     // "&Drucken..."
+    void showFormulaPage();       // "&Formeln" (F9)
+    void showConversionPage();    // "&Umrechnungen" (F10)
+    void editFormulaOptions();    // "&Eigenschaften": the dialog "Optionen Formeln"
+    void editConversionOptions(); // "E&igenschaften": the dialog "Optionen Umrechnungen"
+    void saveSettings();          // "&Einstellungen speichern"
+    void askExcelVersion();       // "Welche Version von Excel?"
+    void openHelp();              // "&Inhalt" (F1), "Hilfe"
+    void openConversionHelp();    // "Hilfe" of the conversion tool bar
+    void openHomepage();          // "Homepage"
+    void printWindowImage();      // "&Drucken..."
     // Prints the image of the window onto a printer that is set up, fitted to its page.
     void printImageTo(QPrinter& printer);
-    void startExcel();           // "&Excel starten"
+    void startExcel();            // "&Excel starten"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,7 +113,7 @@ private:
         shell::PageCommands* commands = nullptr;
     };
     // A menu item or tool button that runs a command of a docked window.
-    struct Forwarded {
+    struct ForwardedAction {
         QAction* action;
         Page page;
         shell::PageCommand command;
@@ -118,11 +123,8 @@ private:
     void createActions();
     void createMenus();
     void createToolBars();
-    QAction* makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run);
-    QAction* makeForwarded(const char* name, const char* text, const QKeySequence& key, Page page,
-                           shell::PageCommand command);
 
-    void pageChanged(int index);
+    void onPageChanged(int index);
     void setFormulaMode(bool formulaMode);
     void updateCommands();
     shell::PageCommands* commandsOf(Page page) const;
@@ -130,12 +132,12 @@ private:
     void runGuarded(const std::function<void()>& command);
     void applyWindowRecord(const settings::ReadResult& result);
     void keepOnScreen();
-    void openDocument(const char* relativePath, const char* anchor = nullptr);
+    void openDocument(std::string_view relativePath, std::string_view anchor = {});
     void setDialect(spreadsheet::Dialect dialect);
 
     std::filesystem::path dataPrefix_;
     Messages& messages_;
-    collection::CollectionTables& data_;
+    collection::CollectionTables& tables_;
     settings::Options options_;
     bool versionAnswerToWrite_ = false;
     spreadsheet::QtOneShotTimer closeWatch_; // outlives the link, which stops it on the way out
@@ -146,21 +148,20 @@ private:
     int currentPage_ = 0;
     bool formulaMode_ = true;
 
-    QToolBar* formulaBar_ = nullptr;
-    QToolBar* conversionBar_ = nullptr;
+    QToolBar* formulaToolBar_ = nullptr;
+    QToolBar* conversionToolBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* formulaMenu_ = nullptr;
     QMenu* conversionMenu_ = nullptr;
     std::vector<QAction*> formulaActions_;    // enabled with the menu "&Formeln"
     std::vector<QAction*> conversionActions_; // enabled with the menu "&Umrechnungen"
-    std::vector<Forwarded> forwarded_;
-    QAction* conversionHelp_ = nullptr;
+    std::vector<ForwardedAction> forwardedActions_;
 
     QPointer<QWidget> displayWindow_;
-    engine::NumberFormatDialog* numberFormat_ = nullptr;
-    OptionsDialog* formulaOptions_ = nullptr;
-    OptionsDialog* conversionOptions_ = nullptr;
-    ExcelVersionDialog* versionDialog_ = nullptr;
+    engine::NumberFormatDialog* numberFormatDialog_ = nullptr;
+    OptionsDialog* formulaOptionsDialog_ = nullptr;
+    OptionsDialog* conversionOptionsDialog_ = nullptr;
+    ExcelVersionDialog* excelVersionDialog_ = nullptr;
 };
 
 } // namespace quillmar::app

@@ -4,6 +4,8 @@
 
 #include "app/texts.h"
 #include "app/tool_icons.h"
+#include "support/text.h"
+#include "support/widgets/qt_text.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -19,136 +21,126 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <optional>
+
 namespace quillmar::app {
-
-using texts::q;
-
-QAction* MainWindow::makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run)
-{
-    auto* a = new QAction(q(text), this);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setShortcut(key);
-    a->setShortcutContext(Qt::WindowShortcut);
-    connect(a, &QAction::triggered, this, [this, run = std::move(run)] { runGuarded(run); });
-    return a;
-}
-
-QAction* MainWindow::makeForwarded(const char* name, const char* text, const QKeySequence& key, Page page,
-                                  shell::PageCommand command)
-{
-    QAction* a = makeAction(name, text, key, [this, page, command] { runPageCommand(page, command); });
-    forwarded_.push_back({a, page, command});
-    return a;
-}
 
 QAction* MainWindow::action(const QString& name) const { return findChild<QAction*>(name); }
 
 void MainWindow::createActions()
 {
-    const Page formulas = Page::formulas;
-    const Page conversions = Page::conversions;
+    using shell::PageCommand;
+    // Which menu an action belongs to: its menu enables and disables it.
+    enum class Group { none, formulaMenu, conversionMenu };
+    // One menu item or tool button. It runs either the command of the window docked in
+    // its page or a command of the main window itself (handler).
+    struct ActionRow {
+        const char* name; // object name, by which menus, tool bars and tests find it
+        std::string_view text;
+        QKeySequence key;
+        std::optional<ToolIcon> icon;
+        std::string_view toolText; // under the tool button; empty: the menu text
+        std::string_view hint;     // tool tip; empty: the tool text
+        std::string_view statusTip;
+        Group group = Group::none;
+        Page page = Page::formulas;
+        std::optional<PageCommand> command;
+        void (MainWindow::*handler)() = nullptr;
+    };
+    const ActionRow rows[] = {
+        // Menu "&Datei"
+        {.name = "showFormulaPage", .text = texts::kItemFormulas, .key = Qt::Key_F9,
+         .handler = &MainWindow::showFormulaPage},
+        {.name = "showConversionPage", .text = texts::kItemConversions, .key = Qt::Key_F10,
+         .handler = &MainWindow::showConversionPage},
+        {.name = "print", .text = texts::kItemPrint, .icon = ToolIcon::print, .handler = &MainWindow::printWindowImage},
+        {.name = "startExcel", .text = texts::kItemStartExcel, .handler = &MainWindow::startExcel},
+        {.name = "quit", .text = texts::kItemQuit, .icon = ToolIcon::quit, .toolText = texts::kToolQuit,
+         .hint = texts::kToolQuit, .handler = &MainWindow::closeMainWindow},
 
-    // Menu "&Datei"
-    makeAction("showFormulaPage", texts::kItemFormulas, Qt::Key_F9,
-               [this] { pages_->setCurrentIndex(static_cast<int>(Page::formulas)); });
-    makeAction("showConversionPage", texts::kItemConversions, Qt::Key_F10,
-               [this] { pages_->setCurrentIndex(static_cast<int>(Page::conversions)); });
-    makeAction("print", texts::kItemPrint, QKeySequence(), [this] { printWindowImage(); })->setIcon(toolIcon(ToolIcon::Print));
-    makeAction("startExcel", texts::kItemStartExcel, QKeySequence(), [this] { startExcel(); });
-    QAction* quit = makeAction("quit", texts::kItemQuit, QKeySequence(), [this] { close(); });
-    quit->setIconText(q(texts::kToolQuit));
-    quit->setToolTip(q(texts::kToolQuit));
-    quit->setIcon(toolIcon(ToolIcon::Quit));
+        // Menu "&Formeln" and the formula tool bar
+        {.name = "insertFormula", .text = texts::kItemInsertFormula, .key = Qt::Key_F3, .icon = ToolIcon::insert,
+         .toolText = texts::kToolInsert, .hint = texts::kHintInsert, .statusTip = texts::kHintInsert,
+         .group = Group::formulaMenu, .page = Page::formulas, .command = PageCommand::insert},
+        {.name = "contents", .text = texts::kItemContents, .key = Qt::CTRL | Qt::Key_I, .group = Group::formulaMenu,
+         .page = Page::formulas, .command = PageCommand::contents},
+        {.name = "search", .text = texts::kItemSearch, .group = Group::formulaMenu, .page = Page::formulas,
+         .command = PageCommand::search},
+        {.name = "nextFormula", .text = texts::kItemNextFormula, .key = Qt::CTRL | Qt::Key_N,
+         .group = Group::formulaMenu, .page = Page::formulas, .command = PageCommand::nextFormula},
+        {.name = "previousFormula", .text = texts::kItemPreviousFormula, .key = Qt::CTRL | Qt::Key_H,
+         .group = Group::formulaMenu, .page = Page::formulas, .command = PageCommand::previousFormula},
+        {.name = "rearrange", .text = texts::kItemRearrange, .key = Qt::CTRL | Qt::Key_U, .icon = ToolIcon::rearrange,
+         .toolText = texts::kToolRearrange, .hint = texts::kToolRearrange, .group = Group::formulaMenu,
+         .page = Page::formulas, .command = PageCommand::rearrange},
+        {.name = "newDisplayWindow", .text = texts::kItemNewDisplayWindow, .key = Qt::CTRL | Qt::Key_F,
+         .icon = ToolIcon::displayWindow, .toolText = texts::kToolNewDisplayWindow, .hint = texts::kHintNewDisplayWindow,
+         .group = Group::formulaMenu, .page = Page::formulas, .command = PageCommand::newDisplayWindow},
+        {.name = "formulaProperties", .text = texts::kItemFormulaProperties, .icon = ToolIcon::properties,
+         .toolText = texts::kToolProperties, .hint = texts::kToolProperties, .group = Group::formulaMenu,
+         .handler = &MainWindow::editFormulaOptions},
 
-    // Menu "&Formeln" and the formula tool bar
-    QAction* insert = makeForwarded("insertFormula", texts::kItemInsertFormula, Qt::Key_F3, formulas, shell::PageCommand::Insert);
-    insert->setIconText(q(texts::kToolInsert));
-    insert->setToolTip(q(texts::kHintInsert));
-    insert->setStatusTip(q(texts::kHintInsert));
-    insert->setIcon(toolIcon(ToolIcon::Insert));
-    formulaActions_.push_back(insert);
-    formulaActions_.push_back(
-        makeForwarded("contents", texts::kItemContents, QKeySequence(Qt::CTRL | Qt::Key_I), formulas, shell::PageCommand::Contents));
-    formulaActions_.push_back(makeForwarded("search", texts::kItemSearch, QKeySequence(), formulas, shell::PageCommand::Search));
-    formulaActions_.push_back(makeForwarded("nextFormula", texts::kItemNextFormula, QKeySequence(Qt::CTRL | Qt::Key_N),
-                                            formulas, shell::PageCommand::NextFormula));
-    formulaActions_.push_back(makeForwarded("previousFormula", texts::kItemPreviousFormula,
-                                            QKeySequence(Qt::CTRL | Qt::Key_H), formulas, shell::PageCommand::PreviousFormula));
-    QAction* rearrange = makeForwarded("rearrange", texts::kItemRearrange, QKeySequence(Qt::CTRL | Qt::Key_U), formulas,
-                                       shell::PageCommand::Rearrange);
-    rearrange->setIconText(q(texts::kToolRearrange));
-    rearrange->setToolTip(q(texts::kToolRearrange));
-    rearrange->setIcon(toolIcon(ToolIcon::Rearrange));
-    formulaActions_.push_back(rearrange);
-    QAction* display = makeForwarded("newDisplayWindow", texts::kItemNewDisplayWindow, QKeySequence(Qt::CTRL | Qt::Key_F),
-                                     formulas, shell::PageCommand::NewDisplayWindow);
-    display->setIconText(q(texts::kHintNewDisplayWindow).trimmed());
-    display->setToolTip(q(texts::kHintNewDisplayWindow));
-    display->setIcon(toolIcon(ToolIcon::DisplayWindow));
-    formulaActions_.push_back(display);
-    QAction* formulaProps =
-        makeAction("formulaProperties", texts::kItemFormulaProperties, QKeySequence(), [this] { formulaProperties(); });
-    formulaProps->setIconText(q(texts::kToolProperties));
-    formulaProps->setToolTip(q(texts::kToolProperties));
-    formulaProps->setIcon(toolIcon(ToolIcon::Properties));
-    formulaActions_.push_back(formulaProps);
+        // Menu "&Umrechnungen" and the conversion tool bar
+        {.name = "insertConversion", .text = texts::kItemInsertConversion, .key = Qt::Key_F4, .icon = ToolIcon::insert,
+         .toolText = texts::kToolInsert, .hint = texts::kHintInsert, .statusTip = texts::kHintInsert,
+         .group = Group::conversionMenu, .page = Page::conversions, .command = PageCommand::insert},
+        {.name = "compute", .text = texts::kItemCompute, .key = Qt::Key_F5, .icon = ToolIcon::compute,
+         .toolText = texts::kToolCompute, .hint = texts::kToolCompute, .group = Group::conversionMenu,
+         .page = Page::conversions, .command = PageCommand::compute},
+        {.name = "valueFromExcel", .text = texts::kItemValueFromExcel, .key = Qt::CTRL | Qt::Key_W,
+         .icon = ToolIcon::valueFromExcel, .toolText = texts::kToolValueFromExcel, .hint = texts::kToolValueFromExcel,
+         .group = Group::conversionMenu, .page = Page::conversions, .command = PageCommand::valueFromExcel},
+        {.name = "numberFormat", .text = texts::kItemNumberFormat, .icon = ToolIcon::numberFormat,
+         .toolText = texts::kToolNumberFormat, .hint = texts::kToolNumberFormat, .group = Group::conversionMenu,
+         .page = Page::conversions, .command = PageCommand::numberFormat},
+        {.name = "conversionProperties", .text = texts::kItemConversionProperties, .icon = ToolIcon::properties,
+         .toolText = texts::kToolProperties, .hint = texts::kToolProperties, .group = Group::conversionMenu,
+         .handler = &MainWindow::editConversionOptions},
+        {.name = "conversionHelp", .text = texts::kToolHelp, .icon = ToolIcon::help,
+         .handler = &MainWindow::openConversionHelp},
 
-    // Menu "&Umrechnungen" and the conversion tool bar
-    QAction* insertConversion = makeForwarded("insertConversion", texts::kItemInsertConversion, Qt::Key_F4, conversions,
-                                              shell::PageCommand::Insert);
-    insertConversion->setIconText(q(texts::kToolInsert));
-    insertConversion->setToolTip(q(texts::kHintInsert));
-    insertConversion->setStatusTip(q(texts::kHintInsert));
-    insertConversion->setIcon(toolIcon(ToolIcon::Insert));
-    conversionActions_.push_back(insertConversion);
-    QAction* compute = makeForwarded("compute", texts::kItemCompute, Qt::Key_F5, conversions, shell::PageCommand::Compute);
-    compute->setIconText(q(texts::kToolCompute));
-    compute->setToolTip(q(texts::kToolCompute));
-    compute->setIcon(toolIcon(ToolIcon::Compute));
-    conversionActions_.push_back(compute);
-    QAction* fromExcel = makeForwarded("valueFromExcel", texts::kItemValueFromExcel, QKeySequence(Qt::CTRL | Qt::Key_W),
-                                       conversions, shell::PageCommand::ValueFromExcel);
-    fromExcel->setIconText(q(texts::kToolValueFromExcel));
-    fromExcel->setToolTip(q(texts::kToolValueFromExcel));
-    fromExcel->setIcon(toolIcon(ToolIcon::ValueFromExcel));
-    conversionActions_.push_back(fromExcel);
-    QAction* numberFormat =
-        makeForwarded("numberFormat", texts::kItemNumberFormat, QKeySequence(), conversions, shell::PageCommand::NumberFormat);
-    numberFormat->setIconText(q(texts::kToolNumberFormat));
-    numberFormat->setToolTip(q(texts::kToolNumberFormat));
-    numberFormat->setIcon(toolIcon(ToolIcon::NumberFormat));
-    conversionActions_.push_back(numberFormat);
-    QAction* conversionProps = makeAction("conversionProperties", texts::kItemConversionProperties, QKeySequence(),
-                                          [this] { conversionProperties(); });
-    conversionProps->setIconText(q(texts::kToolProperties));
-    conversionProps->setToolTip(q(texts::kToolProperties));
-    conversionProps->setIcon(toolIcon(ToolIcon::Properties));
-    conversionActions_.push_back(conversionProps);
-    // The conversion window's own help when it has one, the program's help otherwise.
-    conversionHelp_ = makeAction("conversionHelp", texts::kToolHelp, QKeySequence(), [this] {
-        shell::PageCommands* commands = commandsOf(Page::conversions);
-        if (commands && commands->offers(shell::PageCommand::Help))
-            commands->run(shell::PageCommand::Help);
-        else
-            openHelp();
-    });
-    conversionHelp_->setIcon(toolIcon(ToolIcon::Help));
+        // Menu "&Optionen"
+        {.name = "saveSettings", .text = texts::kItemSaveSettings, .handler = &MainWindow::saveSettings},
+        {.name = "excelVersion", .text = texts::kItemExcelVersion, .handler = &MainWindow::askExcelVersion},
 
-    // Menu "&Optionen"
-    makeAction("saveSettings", texts::kItemSaveSettings, QKeySequence(), [this] { writeSettingsFile(); });
-    makeAction("excelVersion", texts::kItemExcelVersion, QKeySequence(), [this] { askExcelVersion(); });
+        // Menu "&Hilfe"
+        {.name = "help", .text = texts::kItemHelpContents, .key = Qt::Key_F1, .icon = ToolIcon::help,
+         .toolText = texts::kToolHelp, .hint = texts::kToolHelp, .handler = &MainWindow::openHelp},
+        {.name = "homepage", .text = texts::kItemHomepage, .handler = &MainWindow::openHomepage},
+    };
 
-    // Menu "&Hilfe"
-    QAction* help = makeAction("help", texts::kItemHelpContents, Qt::Key_F1, [this] { openHelp(); });
-    help->setIconText(q(texts::kToolHelp));
-    help->setToolTip(q(texts::kToolHelp));
-    help->setIcon(toolIcon(ToolIcon::Help));
-    makeAction("homepage", texts::kItemHomepage, QKeySequence(), [this] { openHomepage(); });
+    for (const ActionRow& row : rows) {
+        auto* a = new QAction(toQString(row.text), this);
+        a->setObjectName(QString::fromLatin1(row.name));
+        a->setShortcut(row.key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        if (row.icon)
+            a->setIcon(toolIcon(*row.icon));
+        if (!row.toolText.empty())
+            a->setIconText(toQString(row.toolText));
+        if (!row.hint.empty())
+            a->setToolTip(toQString(row.hint));
+        if (!row.statusTip.empty())
+            a->setStatusTip(toQString(row.statusTip));
+        if (row.command) {
+            const Page page = row.page;
+            const PageCommand command = *row.command;
+            connect(a, &QAction::triggered, this, [this, page, command] { runPageCommand(page, command); });
+            forwardedActions_.push_back({a, page, command});
+        } else {
+            const auto handler = row.handler;
+            connect(a, &QAction::triggered, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+        }
+        if (row.group == Group::formulaMenu)
+            formulaActions_.push_back(a);
+        else if (row.group == Group::conversionMenu)
+            conversionActions_.push_back(a);
+    }
 }
 
 void MainWindow::createMenus()
 {
-    fileMenu_ = menuBar()->addMenu(q(texts::kMenuFile));
+    fileMenu_ = menuBar()->addMenu(toQString(texts::kMenuFile));
     fileMenu_->addAction(action("showFormulaPage"));
     fileMenu_->addAction(action("showConversionPage"));
     fileMenu_->addSeparator();
@@ -160,7 +152,7 @@ void MainWindow::createMenus()
     auto* f2 = new QShortcut(Qt::Key_F2, this);
     connect(f2, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
 
-    formulaMenu_ = menuBar()->addMenu(q(texts::kMenuFormulas));
+    formulaMenu_ = menuBar()->addMenu(toQString(texts::kMenuFormulas));
     for (const char* name : {"insertFormula", "contents", "search", "nextFormula", "previousFormula", "rearrange",
                              "newDisplayWindow", "formulaProperties"})
         formulaMenu_->addAction(action(QString::fromLatin1(name)));
@@ -168,17 +160,17 @@ void MainWindow::createMenus()
     formulaMenu_->insertSeparator(action("rearrange"));
     formulaMenu_->insertSeparator(action("formulaProperties"));
 
-    conversionMenu_ = menuBar()->addMenu(q(texts::kMenuConversions));
+    conversionMenu_ = menuBar()->addMenu(toQString(texts::kMenuConversions));
     for (const char* name :
          {"insertConversion", "compute", "valueFromExcel", "numberFormat", "conversionProperties"})
         conversionMenu_->addAction(action(QString::fromLatin1(name)));
     conversionMenu_->insertSeparator(action("conversionProperties"));
 
-    QMenu* optionsMenu = menuBar()->addMenu(q(texts::kMenuOptions));
+    QMenu* optionsMenu = menuBar()->addMenu(toQString(texts::kMenuOptions));
     optionsMenu->addAction(action("saveSettings"));
     optionsMenu->addAction(action("excelVersion"));
 
-    QMenu* helpMenu = menuBar()->addMenu(q(texts::kMenuHelp));
+    QMenu* helpMenu = menuBar()->addMenu(toQString(texts::kMenuHelp));
     helpMenu->addAction(action("help"));
     helpMenu->addAction(action("homepage"));
 
@@ -191,8 +183,8 @@ void MainWindow::createMenus()
 
 void MainWindow::createToolBars()
 {
-    const auto makeBar = [this](const char* name, const char* title) {
-        auto* bar = new QToolBar(q(title), this);
+    const auto makeBar = [this](const char* name, std::string_view title) {
+        auto* bar = new QToolBar(toQString(title), this);
         bar->setObjectName(QString::fromLatin1(name));
         bar->setMovable(false);
         bar->setFloatable(false);
@@ -202,38 +194,49 @@ void MainWindow::createToolBars()
         addToolBar(Qt::TopToolBarArea, bar);
         return bar;
     };
-    formulaBar_ = makeBar("formulaToolBar", texts::kFormulaToolBar);
+    formulaToolBar_ = makeBar("formulaToolBar", texts::kFormulaToolBar);
     for (const char* name : {"insertFormula", "rearrange", "newDisplayWindow", "formulaProperties"})
-        formulaBar_->addAction(action(QString::fromLatin1(name)));
-    formulaBar_->addSeparator();
-    formulaBar_->addAction(action("help"));
-    formulaBar_->addAction(action("quit"));
+        formulaToolBar_->addAction(action(QString::fromLatin1(name)));
+    formulaToolBar_->addSeparator();
+    formulaToolBar_->addAction(action("help"));
+    formulaToolBar_->addAction(action("quit"));
 
-    conversionBar_ = makeBar("conversionToolBar", texts::kConversionToolBar);
+    conversionToolBar_ = makeBar("conversionToolBar", texts::kConversionToolBar);
     for (const char* name : {"insertConversion", "valueFromExcel", "compute", "numberFormat", "conversionProperties"})
-        conversionBar_->addAction(action(QString::fromLatin1(name)));
-    conversionBar_->addSeparator();
-    conversionBar_->addAction(conversionHelp_);
-    conversionBar_->addAction(action("quit"));
+        conversionToolBar_->addAction(action(QString::fromLatin1(name)));
+    conversionToolBar_->addSeparator();
+    conversionToolBar_->addAction(action("conversionHelp"));
+    conversionToolBar_->addAction(action("quit"));
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 // ---------------------------------------------------------------- help, homepage, printing
 
-void MainWindow::openDocument(const char* relativePath, const char* anchor)
+void MainWindow::openDocument(std::string_view relativePath, std::string_view anchor)
 {
-    const QString path = QString::fromStdString((dataPrefix_ / relativePath).string());
-    if (!QFileInfo::exists(path)) {
-        messages_.show(q(texts::kHelpMissing).arg(path).toStdString());
+    const std::filesystem::path path = dataPrefix_ / std::filesystem::path(relativePath);
+    const QString file = QString::fromStdString(path.string());
+    if (!QFileInfo::exists(file)) {
+        messages_.show(text::fillIn(texts::kHelpMissing, {path.string()}));
         return;
     }
-    QUrl url = QUrl::fromLocalFile(path);
-    if (anchor)
-        url.setFragment(QString::fromLatin1(anchor));
+    QUrl url = QUrl::fromLocalFile(file);
+    if (!anchor.empty())
+        url.setFragment(toQString(anchor));
     QDesktopServices::openUrl(url);
 }
 
 void MainWindow::openHelp() { openDocument(texts::kProgramHelp); }
+
+void MainWindow::openConversionHelp()
+{
+    // The conversion window's own help when it has one, the program's help otherwise.
+    shell::PageCommands* commands = commandsOf(Page::conversions);
+    if (commands && commands->offers(shell::PageCommand::help))
+        commands->run(shell::PageCommand::help);
+    else
+        openHelp();
+}
 
 void MainWindow::openHomepage() { openDocument(texts::kHomepage); }
 

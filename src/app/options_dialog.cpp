@@ -2,6 +2,7 @@
 
 #include "app/centred.h"
 #include "app/texts.h"
+#include "support/widgets/qt_text.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -28,7 +29,7 @@ QGroupBox* optionGroup(const QString& title, const QStringList& items, QButtonGr
     return box;
 }
 
-void check(QButtonGroup* group, int id)
+void checkButton(QButtonGroup* group, int id)
 {
     if (auto* button = group->button(id))
         button->setChecked(true);
@@ -47,13 +48,13 @@ OptionsDialog::OptionsDialog(const QString& caption, const QStringList& targets,
 
     auto* frame = new QGroupBox;
     auto* groups = new QHBoxLayout(frame);
-    groups->addWidget(optionGroup(texts::q(texts::kGroupTarget), targets, targetGroup_));
-    groups->addWidget(optionGroup(texts::q(texts::kGroupContent), contents, contentGroup_));
+    groups->addWidget(optionGroup(toQString(texts::kGroupTarget), targets, targetGroup_));
+    groups->addWidget(optionGroup(toQString(texts::kGroupContent), contents, contentGroup_));
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(texts::q(texts::kButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(texts::q(texts::kButtonCancel), QDialogButtonBox::RejectRole);
-    auto* help = buttons->addButton(texts::q(texts::kButtonHelp), QDialogButtonBox::HelpRole);
+    buttons->addButton(toQString(texts::kButtonOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(toQString(texts::kButtonCancel), QDialogButtonBox::RejectRole);
+    auto* help = buttons->addButton(toQString(texts::kButtonHelp), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &OptionsDialog::helpRequested);
@@ -64,15 +65,15 @@ OptionsDialog::OptionsDialog(const QString& caption, const QStringList& targets,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool OptionsDialog::execute(int target, int content)
+bool OptionsDialog::ask(int target, int content)
 {
-    check(targetGroup_, target);
-    check(contentGroup_, content);
+    checkButton(targetGroup_, target);
+    checkButton(contentGroup_, content);
     centreOnScreen(this);
     return exec() == QDialog::Accepted;
 }
 
-int OptionsDialog::target() const { return targetGroup_->checkedId(); }
-int OptionsDialog::content() const { return contentGroup_->checkedId(); }
+int OptionsDialog::chosenTarget() const { return targetGroup_->checkedId(); }
+int OptionsDialog::chosenContent() const { return contentGroup_->checkedId(); }
 
 } // namespace quillmar::app

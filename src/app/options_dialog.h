@@ -14,11 +14,11 @@ public:
                  QWidget* parent = nullptr);
 
     // Preselects both groups, shows the dialog modally and tells whether it was closed
-    // with OK; only then do target() and content() hold the user's choice.
-    bool execute(int target, int content);
+    // with OK; only then do chosenTarget() and chosenContent() hold the user's choice.
+    bool ask(int target, int content);
 
-    int target() const;
-    int content() const;
+    int chosenTarget() const;
+    int chosenContent() const;
 
 signals:
     void helpRequested();

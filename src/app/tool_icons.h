@@ -5,7 +5,7 @@
 
 namespace quillmar::app {
 
-enum class ToolIcon { Insert, Rearrange, DisplayWindow, Properties, Help, Quit, Compute, ValueFromExcel, NumberFormat, Print };
+enum class ToolIcon { insert, rearrange, displayWindow, properties, help, quit, compute, valueFromExcel, numberFormat, print };
 
 QIcon toolIcon(ToolIcon which);
 

@@ -59,9 +59,8 @@ public:
     virtual const settings::Options& options() const = 0;
     virtual spreadsheet::Dialect dialect() const = 0;
 
-    // The data module with the two collection tables, shared by the formula windows
-    // and the collection editor.
-    virtual collection::CollectionTables& data() = 0;
+    // The two collection tables, shared by the formula windows and the collection editor.
+    virtual collection::CollectionTables& collectionTables() = 0;
 
     // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
     // insertion, and the link component (PrepareExcel may replace it: ask each time).

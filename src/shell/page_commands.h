@@ -5,18 +5,18 @@ namespace quillmar::shell {
 
 // The commands of a page that the main window offers in its tool bars and menus.
 enum class PageCommand {
-    Insert,           // "Einfügen": the formula (page 1) or the conversion (page 2) into Excel
-    Rearrange,        // "Umformen": the next re-arrangement of the shown formula
-    NewDisplayWindow, // "Neues Formelfenster": a display window of the shown formula
-    Contents,         // "Inhalt": the contents of the collection
-    Search,           // "Suchen"
-    NextFormula,      // "Nächste Formel"
-    PreviousFormula,  // "Vorhergehende Formel"
-    Refill,           // refill the contents tree after the collection was saved
-    Compute,          // "Berechnen": compute the conversion
-    ValueFromExcel,   // "Wert aus Excel"
-    NumberFormat,     // "Zahlenformat"
-    Help,             // the page's own help
+    insert,           // "Einfügen": the formula (page 1) or the conversion (page 2) into Excel
+    rearrange,        // "Umformen": the next re-arrangement of the shown formula
+    newDisplayWindow, // "Neues Formelfenster": a display window of the shown formula
+    contents,         // "Inhalt": the contents of the collection
+    search,           // "Suchen"
+    nextFormula,      // "Nächste Formel"
+    previousFormula,  // "Vorhergehende Formel"
+    refill,           // refill the contents tree after the collection was saved
+    compute,          // "Berechnen": compute the conversion
+    valueFromExcel,   // "Wert aus Excel"
+    numberFormat,     // "Zahlenformat"
+    help,             // the page's own help
 };
 
 class PageCommands {

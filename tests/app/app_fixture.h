@@ -58,16 +58,16 @@ protected:
     }
     void TearDown() override
     {
-        form.reset();
-        data.reset();
+        window.reset();
+        tables.reset();
         std::filesystem::remove_all(folder);
     }
 
-    MainWindow& makeForm()
+    MainWindow& makeWindow()
     {
-        form.reset();
-        data = std::make_unique<collection::CollectionTables>();
-        form = std::make_unique<MainWindow>(folder, messages, *data, [this] {
+        window.reset();
+        tables = std::make_unique<collection::CollectionTables>();
+        window = std::make_unique<MainWindow>(folder, messages, *tables, [this] {
             // Every link component talks to a fake spreadsheet server that the test scripts.
             auto transport = std::make_unique<spreadsheet::FakeTransport>();
             transport->serverRunning = serverRunning;
@@ -78,10 +78,10 @@ protected:
             services.registry = std::make_shared<spreadsheet::NoRegistry>();
             return std::make_unique<spreadsheet::Conversation>(std::move(transport), services);
         });
-        form->createNumberFormatDialog();
-        form->createOptionDialogs();
-        form->createVersionDialog();
-        return *form;
+        window->createNumberFormatDialog();
+        window->createOptionsDialogs();
+        window->createExcelVersionDialog();
+        return *window;
     }
 
     void writeIni(const std::vector<std::string>& lines)
@@ -96,8 +96,8 @@ protected:
     bool serverRunning = true;
     std::string status = "Ready";
     std::vector<spreadsheet::FakeTransport*> transports; // the last one belongs to the live component
-    std::unique_ptr<collection::CollectionTables> data;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<collection::CollectionTables> tables;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace quillmar::app::testing

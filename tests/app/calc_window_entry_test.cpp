@@ -10,11 +10,13 @@
 
 namespace quillmar::app::testing {
 
-TEST_F(AppFixture, DateiRechnenfensterOpensCalculationWindowsOwnedByTheMainWindow)
+using CalcWindowEntry = AppFixture;
+
+TEST_F(CalcWindowEntry, MenuItemOpensCalculationWindowsOwnedByTheMainWindow)
 {
     engine::DefinitionStore store(messages);
     calc::CalcEnvironment calcWindows(store, messages, folder);
-    MainWindow& main = makeForm();
+    MainWindow& main = makeWindow();
     calcWindows.setNumberFormat(&main.numberFormatDialog());
     addCalcWindowEntry(main, calcWindows);
 
@@ -25,14 +27,14 @@ TEST_F(AppFixture, DateiRechnenfensterOpensCalculationWindowsOwnedByTheMainWindo
     open->trigger();
     open->trigger();
     ASSERT_EQ(calcWindows.windows().size(), 2u);
-    calc::CalcWindow* window = calcWindows.windows().front();
-    EXPECT_EQ(window->parent(), &main);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->numberPattern(), main.numberFormatDialog().pattern());
+    calc::CalcWindow* calcWindow = calcWindows.windows().front();
+    EXPECT_EQ(calcWindow->parent(), &main);
+    EXPECT_TRUE(calcWindow->isVisible());
+    EXPECT_EQ(calcWindow->numberPattern(), main.numberFormatDialog().pattern());
     EXPECT_EQ(calcWindows.mainWindow(), &main);
 
     // The windows go with the main window.
-    form.reset();
+    window.reset();
     EXPECT_TRUE(calcWindows.windows().empty());
 }
 

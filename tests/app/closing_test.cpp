@@ -13,6 +13,7 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
+using MainWindowClosing = AppFixture;
 
 namespace {
 
@@ -34,9 +35,9 @@ const std::vector<std::string> kMacroBookClosed = {"[UNHIDE(\"makro.xls\")]", "[
 
 } // namespace
 
-TEST_F(AppFixture, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
+TEST_F(MainWindowClosing, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     EXPECT_FALSE(f.link().conversation().connected()); // nothing is connected at start
     f.action(QStringLiteral("startExcel"))->trigger();
     ASSERT_TRUE(f.link().conversation().connected());
@@ -56,13 +57,13 @@ TEST_F(AppFixture, ClosingWithExcelReadyClosesTheMacroWorkbookQuietly)
     EXPECT_TRUE(f.close());
     const std::vector<std::string> tail(server.executed.end() - 3, server.executed.end());
     EXPECT_EQ(tail, kMacroBookClosed);
-    form.reset(); // the conversation ends with the window
+    window.reset(); // the conversation ends with the window
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(AppFixture, ClosingLeavesABusyExcelAlone)
+TEST_F(MainWindowClosing, ClosingLeavesABusyExcelAlone)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.action(QStringLiteral("startExcel"))->trigger();
     f.link().conversation().openMacroBook((folder / "daten" / "makro.xls").string(), true);
     waitForCloseWatch();
@@ -70,30 +71,30 @@ TEST_F(AppFixture, ClosingLeavesABusyExcelAlone)
     server.answer("Status", "Busy");
     EXPECT_TRUE(f.close());
     EXPECT_FALSE(executed(server, "[CLOSE(FALSE)]"));
-    form.reset();
+    window.reset();
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(AppFixture, StartingExcelThatCannotBeReachedIsReported)
+TEST_F(MainWindowClosing, StartingExcelThatCannotBeReachedIsReported)
 {
     serverRunning = false;
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.action(QStringLiteral("startExcel"))->trigger();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Excel kann nicht gestartet werden."});
     EXPECT_FALSE(f.link().conversation().connected());
     EXPECT_TRUE(f.close()); // closing is always allowed
 }
 
-TEST_F(AppFixture, TheProgramsLinkTalksToTheBuiltInSpreadsheet)
+TEST_F(MainWindowClosing, TheProgramsLinkTalksToTheBuiltInSpreadsheet)
 {
     spreadsheet::BuiltinSpreadsheet spreadsheet(messages);
-    data = std::make_unique<collection::CollectionTables>();
-    form = std::make_unique<MainWindow>(folder, messages, *data, programConversationFactory(spreadsheet));
-    form->action(QStringLiteral("startExcel"))->trigger();
+    tables = std::make_unique<collection::CollectionTables>();
+    window = std::make_unique<MainWindow>(folder, messages, *tables, programConversationFactory(spreadsheet));
+    window->action(QStringLiteral("startExcel"))->trigger();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(form->link().conversation().connected());
-    EXPECT_EQ(form->link().conversation().request("Status"), "Ready");
-    EXPECT_TRUE(form->close());
-    form.reset();
+    EXPECT_TRUE(window->link().conversation().connected());
+    EXPECT_EQ(window->link().conversation().request("Status"), "Ready");
+    EXPECT_TRUE(window->close());
+    window.reset();
     EXPECT_TRUE(messages.shown.empty());
 }

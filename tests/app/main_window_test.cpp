@@ -20,6 +20,7 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
+using MainWindowTest = AppFixture;
 using Page = shell::Page;
 
 namespace {
@@ -62,14 +63,14 @@ public slots:
 
 } // namespace
 
-TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
+TEST_F(MainWindowTest, StartsWithThreePagesAndTheFormulaToolBar)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     // The window opened the collection tables of its data folder while it was made.
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_GT(data->quantities.recordCount(), 0u);
-    EXPECT_GT(data->formulas.recordCount(), 0u);
-    EXPECT_EQ(&f.data(), data.get());
+    EXPECT_GT(tables->quantities.recordCount(), 0u);
+    EXPECT_GT(tables->formulas.recordCount(), 0u);
+    EXPECT_EQ(&f.collectionTables(), tables.get());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillmar Formelsammlung für Excel"));
     ASSERT_EQ(f.pages()->count(), 3);
     EXPECT_EQ(f.pages()->tabText(0), QStringLiteral("Formelsammlung"));
@@ -118,9 +119,9 @@ TEST_F(AppFixture, StartsWithThreePagesAndTheFormulaToolBar)
     EXPECT_TRUE(f.action(QStringLiteral("formulaProperties"))->isEnabled());
 }
 
-TEST_F(AppFixture, ToolBarsAndMenusFollowThePageThatIsLeft)
+TEST_F(MainWindowTest, ToolBarsAndMenusFollowThePageThatIsLeft)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     QTabWidget* pages = f.pages();
 
     // Formelsammlung -> bearbeiten: conversion bar; back to Formelsammlung: it stays.
@@ -148,11 +149,11 @@ TEST_F(AppFixture, ToolBarsAndMenusFollowThePageThatIsLeft)
     EXPECT_EQ(state(f), kFormulaState);
 }
 
-TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
+TEST_F(MainWindowTest, DockedWindowsReceiveTheirPageCommands)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     auto* formulas = new FakePage;
-    formulas->offered = {shell::PageCommand::Rearrange, shell::PageCommand::NextFormula, shell::PageCommand::Refill};
+    formulas->offered = {shell::PageCommand::rearrange, shell::PageCommand::nextFormula, shell::PageCommand::refill};
     f.dockPage(Page::formulas, formulas, formulas);
     EXPECT_EQ(f.dockedWindow(Page::formulas), formulas);
     EXPECT_EQ(formulas->parentWidget(), f.pages()->widget(0));
@@ -165,10 +166,10 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
     f.action(QStringLiteral("nextFormula"))->trigger();
     f.refreshFormulaPage();
     EXPECT_EQ(formulas->ran,
-              (std::vector<shell::PageCommand>{shell::PageCommand::Rearrange, shell::PageCommand::NextFormula, shell::PageCommand::Refill}));
+              (std::vector<shell::PageCommand>{shell::PageCommand::rearrange, shell::PageCommand::nextFormula, shell::PageCommand::refill}));
 
     // The formula window makes "Einfügen" available when its formula can be computed.
-    formulas->offered.insert(shell::PageCommand::Insert);
+    formulas->offered.insert(shell::PageCommand::insert);
     f.commandsChanged();
     EXPECT_TRUE(insert->isEnabled());
 
@@ -180,14 +181,14 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
     // The conversion page's commands are off while the formula menu is active, even
     // when the conversion window offers them.
     auto* conversions = new FakePage;
-    conversions->offered = {shell::PageCommand::Compute, shell::PageCommand::Help};
+    conversions->offered = {shell::PageCommand::compute, shell::PageCommand::help};
     f.dockPage(Page::conversions, conversions, conversions);
     EXPECT_FALSE(f.action(QStringLiteral("compute"))->isEnabled());
     f.pages()->setCurrentIndex(1);
     EXPECT_TRUE(f.action(QStringLiteral("compute"))->isEnabled());
     EXPECT_FALSE(insert->isEnabled());
     f.action(QStringLiteral("conversionHelp"))->trigger();
-    EXPECT_EQ(conversions->ran.back(), shell::PageCommand::Help);
+    EXPECT_EQ(conversions->ran.back(), shell::PageCommand::help);
 
     // A window that goes away takes its commands with it.
     delete conversions;
@@ -202,9 +203,9 @@ TEST_F(AppFixture, DockedWindowsReceiveTheirPageCommands)
     delete formulas;
 }
 
-TEST_F(AppFixture, HelpAndHomepageOpenTheLocalPages)
+TEST_F(MainWindowTest, HelpAndHomepageOpenTheLocalPages)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
 
@@ -248,13 +249,13 @@ struct TalkingPage : QWidget, shell::PageCommands {
 };
 } // namespace
 
-TEST_F(AppFixture, DockedWindowsGoBeforeTheMainWindow)
+TEST_F(MainWindowTest, DockedWindowsGoBeforeTheMainWindow)
 {
     bool saw = false;
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     auto* editor = new TalkingPage(f, saw);
     f.dockPage(Page::collectionEditor, editor, editor);
-    form.reset();
+    window.reset();
     EXPECT_TRUE(saw);
 }
 

@@ -16,6 +16,7 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
+using MainWindowSettings = AppFixture;
 
 namespace {
 
@@ -58,9 +59,9 @@ void answerVersion(VersionAnswer& answer, const RecordingMessages& messages, con
 
 } // namespace
 
-TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
+TEST_F(MainWindowSettings, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     VersionAnswer answer;
     answerVersion(answer, messages, nullptr);
     f.readSettingsFile();
@@ -82,16 +83,16 @@ TEST_F(AppFixture, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
     const auto written = settings::readSettings(fileio::readAll(folder / "quillmar.ini"));
     EXPECT_EQ(written.outcome, settings::ReadOutcome::Complete);
     messages.shown.clear();
-    MainWindow& again = makeForm();
+    MainWindow& again = makeWindow();
     again.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(again.options().excelXP);
 }
 
-TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
+TEST_F(MainWindowSettings, MaximizedRecordIgnoresTheNumbers)
 {
     writeIni({"quillmar30", "2#800#600#10#10#", "0.000", "0", "0", "0", "0", "1"});
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     const QSize before = f.size();
     f.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
@@ -100,10 +101,10 @@ TEST_F(AppFixture, MaximizedRecordIgnoresTheNumbers)
     EXPECT_NE(f.pos(), QPoint(10, 10));
 }
 
-TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
+TEST_F(MainWindowSettings, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
 {
     writeIni({"quillmar30", "0#599#399#103#334", "0.000", "0", "0", "0", "0", "1"});
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.move(50, 60);
     VersionAnswer answer;
     answerVersion(answer, messages, "Excel XP");
@@ -118,10 +119,10 @@ TEST_F(AppFixture, RecordWithoutClosingHashKeepsWhatWasAppliedThenAsks)
     EXPECT_TRUE(f.options().excelXP);
 }
 
-TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
+TEST_F(MainWindowSettings, WindowPlacedOffEveryScreenComesBackOntoOne)
 {
     writeIni({"quillmar30", "0#640#480#-9000#-9000#", "0.000", "0", "0", "0", "0", "1"});
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(f.size(), QSize(640, 480));
@@ -129,10 +130,10 @@ TEST_F(AppFixture, WindowPlacedOffEveryScreenComesBackOntoOne)
     EXPECT_TRUE(QApplication::primaryScreen()->availableGeometry().intersects(frame));
 }
 
-TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)
+TEST_F(MainWindowSettings, ForeignFileIsReportedAndChangesNothing)
 {
     writeIni({"quillmar20", "0#599#399#103#334#", "0.0", "1", "1", "1", "1", "0"});
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     const QSize before = f.size();
     f.readSettingsFile();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"INI-Datei kann nicht geladen werden."});
@@ -142,11 +143,11 @@ TEST_F(AppFixture, ForeignFileIsReportedAndChangesNothing)
     EXPECT_TRUE(f.options().excelXP);
 }
 
-TEST_F(AppFixture, SavedSettingsSurviveARestart)
+TEST_F(MainWindowSettings, SavedSettingsSurviveARestart)
 {
     writeIni({"quillmar30", "0#640#480#120#150#", "0.00", "2", "1", "3", "1", "0"});
     {
-        MainWindow& f = makeForm();
+        MainWindow& f = makeWindow();
         f.readSettingsFile();
         ASSERT_TRUE(messages.shown.empty());
         EXPECT_FALSE(f.options().excelXP);
@@ -160,7 +161,7 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
     EXPECT_EQ(*fileio::readAll(folder / "quillmar.ini"),
               "quillmar30\r\n0#700#500#40#30#\r\n0.00\r\n1\r\n1\r\n3\r\n1\r\n0\r\n");
 
-    MainWindow& again = makeForm();
+    MainWindow& again = makeWindow();
     again.readSettingsFile();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(again.size(), QSize(700, 500));
@@ -170,11 +171,11 @@ TEST_F(AppFixture, SavedSettingsSurviveARestart)
     EXPECT_FALSE(again.options().excelXP);
 }
 
-TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
+TEST_F(MainWindowSettings, SettingsThatCannotBeWrittenAreReported)
 {
     // A folder in the file's place cannot be replaced, not even by root.
     std::filesystem::create_directories(folder / "quillmar.ini" / "inhalt");
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     EXPECT_FALSE(f.writeSettingsFile());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("Die Einstellungen können nicht gespeichert werden.", 0), 0u);
@@ -183,9 +184,9 @@ TEST_F(AppFixture, SettingsThatCannotBeWrittenAreReported)
         EXPECT_TRUE(entry.is_directory()) << "left behind: " << entry.path();
 }
 
-TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
+TEST_F(MainWindowSettings, OptionsDialogsTakeTheirValuesOnlyOnOk)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.mutableOptions().formulaTarget = 1;
     f.mutableOptions().formulaContent = 2;
 
@@ -232,9 +233,9 @@ TEST_F(AppFixture, OptionsDialogsTakeTheirValuesOnlyOnOk)
     EXPECT_FALSE(std::filesystem::exists(folder / "quillmar.ini")); // only the next write stores them
 }
 
-TEST_F(AppFixture, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
+TEST_F(MainWindowSettings, VersionDialogClosedWithItsCloseBoxStillAppliesAndWrites)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     VersionAnswer answer;
     answerVersion(answer, messages, "Excel 95,Excel 97 oder Excel 2000");
     f.action(QStringLiteral("excelVersion"))->trigger();

@@ -12,6 +12,7 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
+using MainWindowKeys = AppFixture;
 using Page = shell::Page;
 
 namespace {
@@ -25,14 +26,14 @@ struct CountingPage : QWidget, shell::PageCommands {
 
 } // namespace
 
-TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
+TEST_F(MainWindowKeys, MenuKeysWorkOnlyWhereTheirMenuIsActive)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     auto* formulas = new CountingPage;
-    formulas->offered = {shell::PageCommand::Rearrange, shell::PageCommand::Insert, shell::PageCommand::NextFormula};
+    formulas->offered = {shell::PageCommand::rearrange, shell::PageCommand::insert, shell::PageCommand::nextFormula};
     f.dockPage(Page::formulas, formulas, formulas);
     auto* conversions = new CountingPage;
-    conversions->offered = {shell::PageCommand::Insert, shell::PageCommand::Compute};
+    conversions->offered = {shell::PageCommand::insert, shell::PageCommand::compute};
     f.dockPage(Page::conversions, conversions, conversions);
     f.show();
     QApplication::setActiveWindow(&f);
@@ -44,7 +45,7 @@ TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
     QTest::keyClick(&f, Qt::Key_F4); // the conversion menu is off on the formula page
     QTest::keyClick(&f, Qt::Key_F5);
     EXPECT_EQ(formulas->ran,
-              (std::vector<shell::PageCommand>{shell::PageCommand::Rearrange, shell::PageCommand::Insert, shell::PageCommand::NextFormula}));
+              (std::vector<shell::PageCommand>{shell::PageCommand::rearrange, shell::PageCommand::insert, shell::PageCommand::nextFormula}));
     EXPECT_TRUE(conversions->ran.empty());
 
     QTest::keyClick(&f, Qt::Key_F10);
@@ -52,7 +53,7 @@ TEST_F(AppFixture, MenuKeysWorkOnlyWhereTheirMenuIsActive)
     QTest::keyClick(&f, Qt::Key_F5);
     QTest::keyClick(&f, Qt::Key_F4);
     QTest::keyClick(&f, Qt::Key_U, Qt::ControlModifier); // now the formula menu is off
-    EXPECT_EQ(conversions->ran, (std::vector<shell::PageCommand>{shell::PageCommand::Compute, shell::PageCommand::Insert}));
+    EXPECT_EQ(conversions->ran, (std::vector<shell::PageCommand>{shell::PageCommand::compute, shell::PageCommand::insert}));
     EXPECT_EQ(formulas->ran.size(), 3u);
 
     QTest::keyClick(&f, Qt::Key_F9);

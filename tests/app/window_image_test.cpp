@@ -8,10 +8,11 @@
 using namespace quillmar;
 using namespace quillmar::app;
 using namespace quillmar::app::testing;
+using MainWindowTest = AppFixture;
 
-TEST_F(AppFixture, PrintsTheWindowImageOntoOnePage)
+TEST_F(MainWindowTest, PrintsTheWindowImageOntoOnePage)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     f.show();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -24,9 +25,9 @@ TEST_F(AppFixture, PrintsTheWindowImageOntoOnePage)
     EXPECT_NE(bytes->find("/Image"), std::string::npos); // the window went in as a picture
 }
 
-TEST_F(AppFixture, ForgetsTheDisplayWindowWhenItCloses)
+TEST_F(MainWindowTest, ForgetsTheDisplayWindowWhenItCloses)
 {
-    MainWindow& f = makeForm();
+    MainWindow& f = makeWindow();
     auto* display = new QWidget;
     display->setAttribute(Qt::WA_DeleteOnClose);
     f.setDisplayWindow(display);

@@ -50,10 +50,10 @@ void ConversionPage::readValueFromSpreadsheet()
 bool ConversionPage::offers(shell::PageCommand command) const
 {
     switch (command) {
-    case shell::PageCommand::Insert:
-    case shell::PageCommand::Compute:
-    case shell::PageCommand::ValueFromExcel:
-    case shell::PageCommand::NumberFormat:
+    case shell::PageCommand::insert:
+    case shell::PageCommand::compute:
+    case shell::PageCommand::valueFromExcel:
+    case shell::PageCommand::numberFormat:
         return true;
     default:
         return false;
@@ -63,16 +63,16 @@ bool ConversionPage::offers(shell::PageCommand command) const
 void ConversionPage::run(shell::PageCommand command)
 {
     switch (command) {
-    case shell::PageCommand::Insert:
+    case shell::PageCommand::insert:
         insertIntoSpreadsheet();
         break;
-    case shell::PageCommand::Compute:
+    case shell::PageCommand::compute:
         Rechne1Click();
         break;
-    case shell::PageCommand::ValueFromExcel:
+    case shell::PageCommand::valueFromExcel:
         readValueFromSpreadsheet();
         break;
-    case shell::PageCommand::NumberFormat:
+    case shell::PageCommand::numberFormat:
         Zahlenformat1Click();
         break;
     default:

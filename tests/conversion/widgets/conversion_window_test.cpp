@@ -42,7 +42,7 @@ protected:
             return std::make_unique<spreadsheet::Conversation>(std::move(transport), services);
         });
         form->createNumberFormatDialog();
-        form->createOptionDialogs();
+        form->createOptionsDialogs();
         window = new ConversionPage(*form, messages);
         form->pages()->setCurrentIndex(1); // the page "Umrechnungen"
         // The folder holds no formula collection; the main window's reports of it
