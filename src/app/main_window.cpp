@@ -321,7 +321,7 @@ void MainWindow::applyWindowRecord(const settings::ReadResult& r)
 {
     if (!r.state)
         return;
-    if (*r.state == settings::WindowState::Normal) {
+    if (*r.state == WindowState::Normal) {
         if (r.width)
             resize(*r.width, height());
         if (r.height)
@@ -333,9 +333,9 @@ void MainWindow::applyWindowRecord(const settings::ReadResult& r)
         keepOnScreen();
     }
     switch (*r.state) {
-    case settings::WindowState::Normal: setWindowState(Qt::WindowNoState); break;
-    case settings::WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
-    case settings::WindowState::Maximized: setWindowState(Qt::WindowMaximized); break;
+    case WindowState::Normal: setWindowState(Qt::WindowNoState); break;
+    case WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
+    case WindowState::Maximized: setWindowState(Qt::WindowMaximized); break;
     }
 }
 
@@ -366,13 +366,13 @@ void MainWindow::showAsRead()
     }
 }
 
-settings::WindowRecord MainWindow::currentWindowRecord() const
+WindowPlacement MainWindow::currentWindowRecord() const
 {
-    settings::WindowRecord r;
+    WindowPlacement r;
     if (windowState() & Qt::WindowMinimized)
-        r.state = settings::WindowState::Minimized;
+        r.state = WindowState::Minimized;
     else if (windowState() & Qt::WindowMaximized)
-        r.state = settings::WindowState::Maximized;
+        r.state = WindowState::Maximized;
     r.width = width();
     r.height = height();
     r.top = y();

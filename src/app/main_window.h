@@ -57,7 +57,7 @@ public:
     // "&Einstellungen speichern": replaces quillmar.ini as a whole. False (after a
     // message) when it cannot be written.
     bool writeSettingsFile();
-    settings::WindowRecord currentWindowRecord() const;
+    WindowPlacement currentWindowRecord() const;
     std::filesystem::path settingsPath() const;
 
     // shell::MainWindowHost

@@ -8,10 +8,10 @@ void HtmlDataText::begin()
 {
     lines_.clear();
     pictureShown_ = false;
-    lines_.push_back(calc::texts::kHtmlBreak);
+    lines_.emplace_back(calc::texts::kHtmlLineBreak);
 }
 
-void HtmlDataText::addLine(const std::string& text) { lines_.push_back(text + calc::texts::kHtmlBreak); }
+void HtmlDataText::addLine(const std::string& text) { lines_.push_back(text + std::string(calc::texts::kHtmlLineBreak)); }
 
 void HtmlDataText::addLines(const std::vector<std::string>& texts)
 {
@@ -22,14 +22,14 @@ void HtmlDataText::addLines(const std::vector<std::string>& texts)
 void HtmlDataText::addPicture(const std::string& fileName)
 {
     pictureFileName_ = fileName;
-    lines_.push_back(std::string(calc::texts::kHtmlImageOpen) + fileName + calc::texts::kHtmlImageClose);
+    lines_.push_back(std::string(calc::texts::kHtmlImageOpen) + fileName + std::string(calc::texts::kHtmlImageClose));
 }
 
 void writeCalcWindowFragment(HtmlDataText& data, const std::string& filePath,
                              const std::vector<std::string>& formulaEntries, const std::vector<std::string>& textLines)
 {
     data.begin();
-    data.addLine(calc::texts::kFileHeader + filePath);
+    data.addLine(std::string(calc::texts::kFileHeader) + filePath);
     data.addLines(formulaEntries);
     data.addLines(textLines);
 }

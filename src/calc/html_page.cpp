@@ -59,7 +59,7 @@ std::string newHtmlPage(const std::string& heading, const std::vector<std::strin
     if (!heading.empty())
         page += "<H1>" + escapeHtml(heading) + "</H1>\r\n";
     for (const std::string& line : textLines)
-        page += escapeHtml(line) + "<BR>\r\n";
+        page += escapeHtml(line) + std::string(calc::texts::kHtmlLineBreak) + "\r\n";
     page += std::string(calc::texts::kHtmlMarker) + "\r\n</BODY>\r\n</HTML>\r\n";
     return page;
 }

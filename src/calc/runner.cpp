@@ -44,7 +44,7 @@ DirectOutcome workDirectLine(engine::DefinitionStore& store, std::string_view ra
     case StatementKind::clearStore:
         store.clear();
         outcome.action = DirectOutcome::Action::message;
-        outcome.message = calc::texts::kAlleGeloescht;
+        outcome.message = calc::texts::kAllFormulasDeleted;
         return outcome;
     case StatementKind::evaluate:
         break;
@@ -94,7 +94,7 @@ ProgramOutput runProgram(engine::DefinitionStore& store, const std::vector<std::
             error = evaluate(store, line, value) != Evaluation::definition;
         }
         if (error) {
-            output.lines.push_back(std::string(calc::texts::kFehlerPrefix) + written);
+            output.lines.push_back(std::string(calc::texts::kErrorPrefix) + written);
             output.hasErrors = true;
         }
     }

@@ -20,7 +20,7 @@ namespace {
 
 bool isOutputStatement(std::string_view line)
 {
-    const std::string_view open = calc::texts::kAusgabeOpen;
+    const std::string_view open = calc::texts::kOutputOpen;
     return line.size() > open.size() && text::equalsNoCase(line.substr(0, open.size()), open) && line.back() == ')';
 }
 
@@ -35,18 +35,18 @@ StatementKind classify(std::string_view normalised, bool programMode)
             return StatementKind::output;
         return StatementKind::evaluate;
     }
-    if (text::equalsNoCase(normalised, calc::texts::kCmdCls))
+    if (text::equalsNoCase(normalised, calc::texts::kClearTextCommand))
         return StatementKind::clearText;
-    if (text::equalsNoCase(normalised, calc::texts::kCmdZeigeFkt))
+    if (text::equalsNoCase(normalised, calc::texts::kListDefinitionsCommand))
         return StatementKind::listDefinitions;
-    if (text::equalsNoCase(normalised, calc::texts::kCmdLoescheAlle))
+    if (text::equalsNoCase(normalised, calc::texts::kClearStoreCommand))
         return StatementKind::clearStore;
     return StatementKind::evaluate;
 }
 
 std::string outputExpression(std::string_view normalised)
 {
-    const std::size_t open = std::string_view(calc::texts::kAusgabeOpen).size();
+    const std::size_t open = calc::texts::kOutputOpen.size();
     if (normalised.size() <= open)
         return {};
     return std::string(normalised.substr(open, normalised.size() - open - 1));

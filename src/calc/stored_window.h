@@ -1,7 +1,9 @@
 #pragma once
-// What the component saver sees of a window: its placement and its input
-// controls, each of one or more kinds. The widgets implement these for Qt;
-// tests and the command line use plain records.
+// What the window-state text sees of a window: its placement and its input
+// controls, each of one or more kinds. A window implements these for its own
+// controls; the calculation window file adapts its plain state to them.
+#include "support/window_placement.h"
+
 #include <string>
 #include <vector>
 
@@ -9,21 +11,21 @@ namespace quillmar::calc {
 
 // The kinds of control, in the order in which a control is tested against them.
 enum class ControlKind {
-    extendEdit,  // numeric edit field (also an edit field)
-    spinEdit,    // whole-number field
-    edit,        // one-line edit field
+    numberEdit,      // numeric edit field (also a line edit)
+    integerSpinEdit, // whole-number field
+    lineEdit,        // one-line edit field
     checkBox,
     radioButton,
     radioGroup,
-    memo,        // multi-line text field
+    textField,       // multi-line text field
     comboBox,
     listBox,
 };
 
 inline constexpr ControlKind kKindOrder[] = {
-    ControlKind::extendEdit, ControlKind::spinEdit,    ControlKind::edit,
-    ControlKind::checkBox,   ControlKind::radioButton, ControlKind::radioGroup,
-    ControlKind::memo,       ControlKind::comboBox,    ControlKind::listBox,
+    ControlKind::numberEdit, ControlKind::integerSpinEdit, ControlKind::lineEdit,
+    ControlKind::checkBox,   ControlKind::radioButton,     ControlKind::radioGroup,
+    ControlKind::textField,  ControlKind::comboBox,        ControlKind::listBox,
 };
 
 class StoredControl {
@@ -50,26 +52,14 @@ public:
     virtual void setItems(const std::vector<std::string>&) {}
 };
 
-// Window state: 0 normal, 1 minimised, 2 maximised.
-struct Placement {
-    int state = 0;
-    int width = 0;
-    int height = 0;
-    int top = 0;
-    int left = 0;
-};
-
 class StoredWindow {
 public:
     virtual ~StoredWindow() = default;
-    virtual Placement placement() const = 0;
+    virtual WindowPlacement placement() const = 0;
     // The stored bounds are applied as they are read, not chosen by the system.
     virtual void useStoredPosition() = 0;
-    virtual void setWindowState(int state) = 0;
-    virtual void setWidth(int width) = 0;
-    virtual void setHeight(int height) = 0;
-    virtual void setTop(int top) = 0;
-    virtual void setLeft(int left) = 0;
+    // Takes the state, and for the normal state the size and place as well.
+    virtual void setPlacement(const WindowPlacement& placement) = 0;
     // The input controls in control order.
     virtual std::vector<StoredControl*> storedControls() = 0;
 };

@@ -1,41 +1,49 @@
 #pragma once
 // The fixed German texts of the calculation windows, their files, the HTML output
-// and the project formula dialog (UTF-8).
+// and the command line `quillmar rechne` (UTF-8). The texts of the widgets alone
+// are in widgets/ui_texts.h.
+#include <string_view>
+
 namespace quillmar::calc::texts {
 
-// Runner
-inline constexpr const char* kAlleGeloescht = "Alle Formeln gelöscht!";
-inline constexpr const char* kFehlerPrefix = "Fehler:";
-inline constexpr const char* kAusgabeOpen = "Ausgabe(";
-inline constexpr const char* kCmdCls = "cls";
-inline constexpr const char* kCmdZeigeFkt = "zeige_fkt";
-inline constexpr const char* kCmdLoescheAlle = "lösche_alle";
+// The lines of a calculation window and what working them reports
+inline constexpr std::string_view kAllFormulasDeleted = "Alle Formeln gelöscht!";
+inline constexpr std::string_view kErrorPrefix = "Fehler:";
+inline constexpr std::string_view kOutputOpen = "Ausgabe(";
+inline constexpr std::string_view kClearTextCommand = "cls";
+inline constexpr std::string_view kListDefinitionsCommand = "zeige_fkt";
+inline constexpr std::string_view kClearStoreCommand = "lösche_alle";
 
-// Calculation window file
-inline constexpr const char* kFileHeader = "Rechnenfenster";
-inline constexpr const char* kBlockBegin = "DATEN_ANFANG";
-inline constexpr const char* kBlockEnd = "DATEN_ENDE";
-inline constexpr const char* kNichtLadbar = "Datei kann nicht geladen werden.";
-// Reading-layer messages; %1 and %2 are replaced.
-inline constexpr const char* kNichtOeffnen = "Datei %1 kann nicht geöffnet werden. %2";
-inline constexpr const char* kNichtLesbar = "Die Datei ist nicht vorhanden oder nicht lesbar.";
-inline constexpr const char* kKeinInteger = "'%1' ist kein gültiger Integerwert";
-inline constexpr const char* kListenindex = "Listenindex überschreitet das Maximum (%1)";
+// The calculation window file; its first line also heads the window's HTML fragment
+inline constexpr std::string_view kFileHeader = "Rechnenfenster";
+inline constexpr std::string_view kBlockBegin = "DATEN_ANFANG";
+inline constexpr std::string_view kBlockEnd = "DATEN_ENDE";
+inline constexpr std::string_view kCannotLoad = "Datei kann nicht geladen werden.";
+// Messages of the reading layer; %1 and %2 are replaced.
+inline constexpr std::string_view kCannotOpen = "Datei %1 kann nicht geöffnet werden. %2";
+inline constexpr std::string_view kMissingOrUnreadable = "Die Datei ist nicht vorhanden oder nicht lesbar.";
+inline constexpr std::string_view kNotAnInteger = "'%1' ist kein gültiger Integerwert";
+inline constexpr std::string_view kListIndexBeyondEnd = "Listenindex überschreitet das Maximum (%1)";
 
 // HTML output
-inline constexpr const char* kHtmlBreak = "<BR>";
-inline constexpr const char* kHtmlImageOpen = "<P><IMG SRC=";
-inline constexpr const char* kHtmlImageClose = "><P>";
-inline constexpr const char* kHtmlMarker = "<!##>";
-inline constexpr const char* kKeineMarke =
+inline constexpr std::string_view kHtmlLineBreak = "<BR>";
+inline constexpr std::string_view kHtmlImageOpen = "<P><IMG SRC=";
+inline constexpr std::string_view kHtmlImageClose = "><P>";
+inline constexpr std::string_view kHtmlMarker = "<!##>";
+inline constexpr std::string_view kNoMarker =
     "Die HTML-Datei enthält keine Stelle <!##>, an der die Daten eingefügt werden können.";
-inline constexpr const char* kKeineHtmlDatei = "Es ist keine HTML-Datei geöffnet.";
-inline constexpr const char* kKeinDateiname = "Bitte geben Sie einen Dateinamen an.";
-inline constexpr const char* kVerzeichnisFehlt = "Das Ausgabeverzeichnis \"%1\" ist nicht vorhanden.";
-inline constexpr const char* kDateiVorhanden = "Die Datei \"%1\" ist bereits vorhanden. Soll sie ersetzt werden?";
-inline constexpr const char* kBildNichtGeschrieben = "Das Bild \"%1\" kann nicht geschrieben werden.";
+inline constexpr std::string_view kNoHtmlFile = "Es ist keine HTML-Datei geöffnet.";
+inline constexpr std::string_view kNoFileName = "Bitte geben Sie einen Dateinamen an.";
+inline constexpr std::string_view kFolderMissing = "Das Ausgabeverzeichnis \"%1\" ist nicht vorhanden.";
+inline constexpr std::string_view kFileExists = "Die Datei \"%1\" ist bereits vorhanden. Soll sie ersetzt werden?";
+inline constexpr std::string_view kCannotWritePicture = "Das Bild \"%1\" kann nicht geschrieben werden.";
 
-// Command line
-inline constexpr const char* kProgrammOhneDatei = "Nach --programm fehlt der Dateiname.";
+// The command line `quillmar rechne`
+inline constexpr std::string_view kProgramOption = "--programm";
+inline constexpr std::string_view kFormatOption = "--format";
+inline constexpr std::string_view kUsage = "Aufruf: quillmar rechne [--format MUSTER] [--programm DATEI]";
+inline constexpr std::string_view kProgramWithoutFile = "Nach --programm fehlt der Dateiname.";
+inline constexpr std::string_view kFormatWithoutPattern = "Nach --format fehlt das Zahlenformat.";
+inline constexpr std::string_view kUnknownArgument = "Unbekannte Angabe: ";
 
 } // namespace quillmar::calc::texts

@@ -8,20 +8,29 @@ namespace quillmar::calc {
 
 namespace {
 
-std::string fill(const char* pattern, const std::string& first, const std::string& second = {})
+std::string fill(std::string_view pattern, const std::string& first)
 {
-    std::string out = pattern;
+    std::string out(pattern);
     if (const auto at = out.find("%1"); at != std::string::npos)
         out.replace(at, 2, first);
-    if (const auto at = out.find("%2"); at != std::string::npos)
-        out.replace(at, 2, second);
     return out;
+}
+
+// The files write the state as a number; one other than minimised or maximised is
+// taken as normal, as a window takes it.
+WindowState stateOfNumber(int number)
+{
+    switch (number) {
+    case static_cast<int>(WindowState::Minimized): return WindowState::Minimized;
+    case static_cast<int>(WindowState::Maximized): return WindowState::Maximized;
+    default: return WindowState::Normal;
+    }
 }
 
 // Lines made of backslashes (none or more) and then DATEN_ENDE.
 bool isEscapable(const std::string& line)
 {
-    const std::string end = calc::texts::kBlockEnd;
+    const std::string_view end = calc::texts::kBlockEnd;
     if (line.size() < end.size() || line.compare(line.size() - end.size(), end.size(), end) != 0)
         return false;
     return line.find_first_not_of('\\') == line.size() - end.size();
@@ -88,14 +97,14 @@ bool readIntField(const std::string& field, int& value, std::string& error)
 {
     if (parseStoredInt(field, value))
         return true;
-    error = fill(calc::texts::kKeinInteger, field);
+    error = fill(calc::texts::kNotAnInteger, field);
     return false;
 }
 
 bool WindowStateText::take(std::size_t& position, std::string& line, std::string& error) const
 {
     if (position >= lines.size()) {
-        error = fill(calc::texts::kListenindex, std::to_string(position));
+        error = fill(calc::texts::kListIndexBeyondEnd, std::to_string(position));
         return false;
     }
     line = lines[position++];
@@ -104,14 +113,14 @@ bool WindowStateText::take(std::size_t& position, std::string& line, std::string
 
 void WindowStateText::save(StoredWindow& window)
 {
-    const Placement p = window.placement();
-    lines.push_back(std::to_string(p.state) + "#" + std::to_string(p.width) + "#" + std::to_string(p.height) + "#"
+    const WindowPlacement p = window.placement();
+    lines.push_back(std::to_string(static_cast<int>(p.state)) + "#" + std::to_string(p.width) + "#" + std::to_string(p.height) + "#"
                     + std::to_string(p.top) + "#" + std::to_string(p.left) + "#");
     for (const auto& [control, kind] : storedEntries(window)) {
         switch (kind) {
-        case ControlKind::extendEdit:
-        case ControlKind::spinEdit:
-        case ControlKind::edit:
+        case ControlKind::numberEdit:
+        case ControlKind::integerSpinEdit:
+        case ControlKind::lineEdit:
             lines.push_back(control->text());
             break;
         case ControlKind::checkBox:
@@ -121,21 +130,21 @@ void WindowStateText::save(StoredWindow& window)
         case ControlKind::radioGroup:
             lines.push_back(std::to_string(control->itemIndex()));
             break;
-        case ControlKind::memo:
-            lines.push_back(calc::texts::kBlockBegin);
+        case ControlKind::textField:
+            lines.emplace_back(calc::texts::kBlockBegin);
             writeBlockLines(lines, control->lines());
-            lines.push_back(calc::texts::kBlockEnd);
+            lines.emplace_back(calc::texts::kBlockEnd);
             break;
         case ControlKind::comboBox:
-            lines.push_back(calc::texts::kBlockBegin);
+            lines.emplace_back(calc::texts::kBlockBegin);
             lines.push_back(escapeBlockLine(control->text()));
             writeBlockLines(lines, control->items());
-            lines.push_back(calc::texts::kBlockEnd);
+            lines.emplace_back(calc::texts::kBlockEnd);
             break;
         case ControlKind::listBox:
-            lines.push_back(calc::texts::kBlockBegin);
+            lines.emplace_back(calc::texts::kBlockBegin);
             writeBlockLines(lines, control->items());
-            lines.push_back(calc::texts::kBlockEnd);
+            lines.emplace_back(calc::texts::kBlockEnd);
             break;
         }
     }
@@ -168,23 +177,26 @@ std::string WindowStateText::load(StoredWindow& window, std::size_t& position)
     int state = 0;
     if (!readIntField(fields.next(), state, error))
         return error;
-    window.setWindowState(state);
+    WindowPlacement placement = window.placement();
+    placement.state = stateOfNumber(state);
+    // Size and place follow the normal state only; a fault among them keeps what
+    // was read before it.
     if (state == 0) {
-        using Setter = void (StoredWindow::*)(int);
-        for (Setter set : {&StoredWindow::setWidth, &StoredWindow::setHeight, &StoredWindow::setTop, &StoredWindow::setLeft}) {
-            int value = 0;
-            if (!readIntField(fields.next(), value, error))
+        for (int WindowPlacement::*field :
+             {&WindowPlacement::width, &WindowPlacement::height, &WindowPlacement::top, &WindowPlacement::left}) {
+            if (!readIntField(fields.next(), placement.*field, error)) {
+                window.setPlacement(placement);
                 return error;
-            (window.*set)(value);
+            }
         }
-        window.setWindowState(state);
     }
+    window.setPlacement(placement);
 
     for (const auto& [control, kind] : storedEntries(window)) {
         switch (kind) {
-        case ControlKind::extendEdit:
-        case ControlKind::spinEdit:
-        case ControlKind::edit:
+        case ControlKind::numberEdit:
+        case ControlKind::integerSpinEdit:
+        case ControlKind::lineEdit:
             if (!take(position, line, error))
                 return error;
             control->setText(line);
@@ -201,7 +213,7 @@ std::string WindowStateText::load(StoredWindow& window, std::size_t& position)
                 control->setChecked(value != 0);
             break;
         }
-        case ControlKind::memo:
+        case ControlKind::textField:
         case ControlKind::comboBox:
         case ControlKind::listBox: {
             // A block is read only where one begins; otherwise the line is left
@@ -217,7 +229,7 @@ std::string WindowStateText::load(StoredWindow& window, std::size_t& position)
             }
             std::vector<std::string> block;
             const bool complete = readBlock(*this, position, block, error);
-            if (kind == ControlKind::memo) {
+            if (kind == ControlKind::textField) {
                 control->setLines(block);
             } else {
                 control->setItems(block);

@@ -5,6 +5,7 @@
 #include "calc/texts.h"
 #include "engine/definition_store.h"
 #include "engine/number_format.h"
+#include "engine/number_texts.h"
 #include "engine/texts.h"
 #include "engine/evaluate_line.h"
 
@@ -14,11 +15,6 @@
 namespace quillmar::cli {
 
 namespace {
-
-constexpr const char* kDefaultPattern = "0.000";
-constexpr const char* kUsage = "Aufruf: quillmar rechne [--format MUSTER] [--programm DATEI]";
-constexpr const char* kFormatWithoutPattern = "Nach --format fehlt das Zahlenformat.";
-constexpr const char* kUnknownArgument = "Unbekannte Angabe: ";
 
 // The evaluator's messages go to the error stream, one per line.
 class StreamMessages final : public Messages {
@@ -45,15 +41,14 @@ std::string withoutBlanks(const std::string& raw)
 // window would hold. The pattern is the file's own (.ref) unless one is given.
 int runProgramFile(const std::string& file, const std::string* pattern, std::ostream& out, std::ostream& err)
 {
-    calc::CalcWindowRecord window;
+    calc::CalcWindowState window;
     if (const std::string error = calc::openCalcWindow(window, file); !error.empty()) {
         err << error << '\n';
         return 2;
     }
     StreamMessages messages(err);
     engine::DefinitionStore store(messages);
-    const calc::ProgramOutput output =
-        calc::runProgram(store, window.text, pattern ? *pattern : window.patternText);
+    const calc::ProgramOutput output = calc::runProgram(store, window.textLines, pattern ? *pattern : window.pattern);
     for (const std::string& line : output.lines)
         out << line << '\n';
     return output.hasErrors ? 1 : 0;
@@ -63,27 +58,27 @@ int runProgramFile(const std::string& file, const std::string* pattern, std::ost
 
 int runCalculateVerb(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    std::string pattern = kDefaultPattern;
+    std::string pattern(engine::texts::defaultPattern);
     bool patternGiven = false;
     std::string programFile;
     bool programGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--programm") {
+        if (args[i] == calc::texts::kProgramOption) {
             if (i + 1 == args.size()) {
-                err << calc::texts::kProgrammOhneDatei << '\n' << kUsage << '\n';
+                err << calc::texts::kProgramWithoutFile << '\n' << calc::texts::kUsage << '\n';
                 return 2;
             }
             programFile = args[++i];
             programGiven = true;
-        } else if (args[i] == "--format") {
+        } else if (args[i] == calc::texts::kFormatOption) {
             if (i + 1 == args.size()) {
-                err << kFormatWithoutPattern << '\n' << kUsage << '\n';
+                err << calc::texts::kFormatWithoutPattern << '\n' << calc::texts::kUsage << '\n';
                 return 2;
             }
             pattern = args[++i];
             patternGiven = true;
         } else {
-            err << kUnknownArgument << args[i] << '\n' << kUsage << '\n';
+            err << calc::texts::kUnknownArgument << args[i] << '\n' << calc::texts::kUsage << '\n';
             return 2;
         }
     }

@@ -113,7 +113,7 @@ void applyOptions(const ReadResult& result, Options& options)
         options.excelXP = *result.excelXP;
 }
 
-std::string writeSettings(const WindowRecord& window, const Options& options)
+std::string writeSettings(const WindowPlacement& window, const Options& options)
 {
     const auto n = [](int v) { return std::to_string(v); };
     const std::string record = n(static_cast<int>(window.state)) + "#" + n(window.width) + "#" + n(window.height) + "#" +

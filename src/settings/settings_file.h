@@ -8,22 +8,12 @@
 //   8  "1" for Excel XP, "0" for the older versions
 // Reading goes line by line and stops at the first value that fails; the values read
 // before it are kept, which is why every value of the result is optional.
+#include "support/window_placement.h"
+
 #include <optional>
 #include <string>
 
 namespace quillmar::settings {
-
-enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-
-// Size and place of the main window. Width and height are the window's inner size,
-// top and left the position of its frame on the screen.
-struct WindowRecord {
-    WindowState state = WindowState::Normal;
-    int width = 0;
-    int height = 0;
-    int top = 0;
-    int left = 0;
-};
 
 // The settings that steer the spreadsheet link, with their initial values.
 struct Options {
@@ -70,7 +60,8 @@ ReadResult readSettings(const std::optional<std::string>& fileBytes);
 void applyOptions(const ReadResult& result, Options& options);
 
 // The bytes of the file: eight lines, each ended by CR LF, Windows-1252 (UTF-8 with
-// a byte-order mark when the number pattern holds a character outside it).
-std::string writeSettings(const WindowRecord& window, const Options& options);
+// a byte-order mark when the number pattern holds a character outside it). The
+// window is the main window: its inner size, and the position of its frame.
+std::string writeSettings(const WindowPlacement& window, const Options& options);
 
 } // namespace quillmar::settings

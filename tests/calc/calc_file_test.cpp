@@ -16,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace quillmar::calc;
+using quillmar::WindowPlacement;
+using quillmar::WindowState;
 using Lines = std::vector<std::string>;
 
 class CalcFile : public ::testing::Test {
@@ -36,20 +38,20 @@ protected:
     fs::path folder;
 };
 
-CalcWindowRecord sample()
+CalcWindowState sample()
 {
-    CalcWindowRecord w;
-    w.patternText = "0.00";
-    w.program = true;
-    w.fontRecord = {"Courier New", true, true, false, false, 255, 12};
-    w.place = {0, 617, 364, 379, -4};
-    w.text = {"; Kreisfläche", "r = 2", "", "Ausgabe(3,14159*r^2)\t;Fläche", ""};
+    CalcWindowState w;
+    w.pattern = "0.00";
+    w.programMode = true;
+    w.font = {"Courier New", true, true, false, false, 255, 12};
+    w.placement = {WindowState::Normal, 617, 364, 379, -4};
+    w.textLines = {"; Kreisfläche", "r = 2", "", "Ausgabe(3,14159*r^2)\t;Fläche", ""};
     return w;
 }
 
 TEST_F(CalcFile, WritesTheLineLayoutInWindows1252WithCrLf)
 {
-    CalcWindowRecord w = sample();
+    const CalcWindowState w = sample();
     ASSERT_EQ(saveCalcWindow(w, folder / "kreis.ref"), "");
     EXPECT_EQ(bytesOf(folder / "kreis.ref"),
               "Rechnenfenster\r\n0.00\r\n1#Courier New#1#1#0#0#255#12#\r\n0#617#364#379#-4#\r\nDATEN_ANFANG\r\n"
@@ -62,52 +64,51 @@ TEST_F(CalcFile, RoundTripsEveryStateIntoAnotherWindow)
 {
     struct Case {
         const char* name;
-        CalcWindowRecord window;
+        CalcWindowState window;
     };
-    CalcWindowRecord maximised = sample();
-    maximised.place = {2, 800, 600, 10, 20};
-    CalcWindowRecord empty;
-    empty.text = {};
-    CalcWindowRecord markers = sample();
-    markers.text = {"a", "DATEN_ENDE", "\\DATEN_ENDE", "DATEN_ANFANG", "\\\\DATEN_ENDE", "x DATEN_ENDE", "b"};
-    CalcWindowRecord unicode = sample();
-    unicode.text = {"ω=2*π*f", "Ausgabe(ω)"};
+    CalcWindowState maximised = sample();
+    maximised.placement = {WindowState::Maximized, 800, 600, 10, 20};
+    CalcWindowState empty;
+    empty.textLines = {};
+    CalcWindowState markers = sample();
+    markers.textLines = {"a", "DATEN_ENDE", "\\DATEN_ENDE", "DATEN_ANFANG", "\\\\DATEN_ENDE", "x DATEN_ENDE", "b"};
+    CalcWindowState unicode = sample();
+    unicode.textLines = {"ω=2*π*f", "Ausgabe(ω)"};
     const Case cases[] = {{"program mode, bold italic", sample()},
                           {"maximised", maximised},
                           {"empty text", empty},
                           {"block markers in the text", markers},
                           {"characters beyond Windows-1252", unicode}};
     for (const Case& c : cases) {
-        CalcWindowRecord saved = c.window;
+        const CalcWindowState saved = c.window;
         const fs::path path = folder / "rechnung.Ref";
         ASSERT_EQ(saveCalcWindow(saved, path), "") << c.name;
-        CalcWindowRecord opened; // another window with other state
-        opened.patternText = "#";
-        opened.fontRecord = {"Arial", false, false, true, true, 7, 8};
-        opened.place = {0, 1, 2, 3, 4};
-        opened.text = {"alt"};
+        CalcWindowState opened; // another window with other state
+        opened.pattern = "#";
+        opened.font = {"Arial", false, false, true, true, 7, 8};
+        opened.placement = {WindowState::Normal, 1, 2, 3, 4};
+        opened.textLines = {"alt"};
         ASSERT_EQ(openCalcWindow(opened, path), "") << c.name;
-        EXPECT_EQ(opened.text, saved.text) << c.name;
-        EXPECT_EQ(opened.patternText, saved.patternText) << c.name;
-        EXPECT_EQ(opened.program, saved.program) << c.name;
-        EXPECT_EQ(opened.fontRecord.name, saved.fontRecord.name) << c.name;
-        EXPECT_EQ(opened.fontRecord.bold, saved.fontRecord.bold) << c.name;
-        EXPECT_EQ(opened.fontRecord.italic, saved.fontRecord.italic) << c.name;
-        EXPECT_EQ(opened.fontRecord.underline, saved.fontRecord.underline) << c.name;
-        EXPECT_EQ(opened.fontRecord.colour, saved.fontRecord.colour) << c.name;
-        EXPECT_EQ(opened.fontRecord.size, saved.fontRecord.size) << c.name;
-        EXPECT_TRUE(opened.storedPosition) << c.name;
-        EXPECT_EQ(opened.place.state, saved.place.state) << c.name;
-        if (saved.place.state == 0) {
-            EXPECT_EQ(opened.place.width, saved.place.width) << c.name;
-            EXPECT_EQ(opened.place.height, saved.place.height) << c.name;
-            EXPECT_EQ(opened.place.top, saved.place.top) << c.name;
-            EXPECT_EQ(opened.place.left, saved.place.left) << c.name;
+        EXPECT_EQ(opened.textLines, saved.textLines) << c.name;
+        EXPECT_EQ(opened.pattern, saved.pattern) << c.name;
+        EXPECT_EQ(opened.programMode, saved.programMode) << c.name;
+        EXPECT_EQ(opened.font.name, saved.font.name) << c.name;
+        EXPECT_EQ(opened.font.bold, saved.font.bold) << c.name;
+        EXPECT_EQ(opened.font.italic, saved.font.italic) << c.name;
+        EXPECT_EQ(opened.font.underline, saved.font.underline) << c.name;
+        EXPECT_EQ(opened.font.colour, saved.font.colour) << c.name;
+        EXPECT_EQ(opened.font.size, saved.font.size) << c.name;
+        EXPECT_EQ(opened.placement.state, saved.placement.state) << c.name;
+        if (saved.placement.state == WindowState::Normal) {
+            EXPECT_EQ(opened.placement.width, saved.placement.width) << c.name;
+            EXPECT_EQ(opened.placement.height, saved.placement.height) << c.name;
+            EXPECT_EQ(opened.placement.top, saved.placement.top) << c.name;
+            EXPECT_EQ(opened.placement.left, saved.placement.left) << c.name;
         } else {
             // A maximised window keeps its own normal bounds.
-            EXPECT_EQ(opened.place.width, 1) << c.name;
+            EXPECT_EQ(opened.placement.width, 1) << c.name;
         }
-        if (saved.place.state != 0)
+        if (saved.placement.state != WindowState::Normal)
             continue;
         // Saving again gives the same bytes.
         const std::string first = bytesOf(path);
@@ -118,8 +119,7 @@ TEST_F(CalcFile, RoundTripsEveryStateIntoAnotherWindow)
 
 TEST_F(CalcFile, EmptyTextIsAnEmptyBlock)
 {
-    CalcWindowRecord w;
-    const Lines lines = calcWindowFileLines(w);
+    const Lines lines = calcWindowFileLines(CalcWindowState{});
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[4], "DATEN_ANFANG");
     EXPECT_EQ(lines[5], "DATEN_ENDE");
@@ -133,9 +133,9 @@ TEST_F(CalcFile, BlockEndLinesAreEscapedWhenWrittenAndOlderFilesStillRead)
     EXPECT_EQ(escapeBlockLine("a\\DATEN_ENDE"), "a\\DATEN_ENDE");
     // A file written without the escape: the text ends at the first DATEN_ENDE.
     put(folder / "alt.ref", "Rechnenfenster\r\n0\r\n0#Arial#0#0#0#0#0#10#\r\n0#1#2#3#4#\r\nDATEN_ANFANG\r\na\r\nDATEN_ENDE\r\nb\r\nDATEN_ENDE\r\n");
-    CalcWindowRecord w;
+    CalcWindowState w;
     ASSERT_EQ(openCalcWindow(w, folder / "alt.ref"), "");
-    EXPECT_EQ(w.text, Lines{"a"});
+    EXPECT_EQ(w.textLines, Lines{"a"});
 }
 
 TEST_F(CalcFile, ChoosesTheFormByExtensionWithoutRegardToCase)
@@ -145,7 +145,7 @@ TEST_F(CalcFile, ChoosesTheFormByExtensionWithoutRegardToCase)
     for (const char* name : {"rechnung", "r.for", "r.txt", "r.ref.txt", "ref"})
         EXPECT_FALSE(isCalcWindowFileName(name)) << name;
 
-    CalcWindowRecord w = sample();
+    CalcWindowState w = sample();
     for (const char* name : {"rechnung", "r.for"}) {
         ASSERT_EQ(saveCalcWindow(w, folder / name), "");
         EXPECT_EQ(bytesOf(folder / name), "; Kreisfl\xE4" "che\r\nr = 2\r\n\r\nAusgabe(3,14159*r^2)\t;Fl\xE4" "che\r\n\r\n");
@@ -153,10 +153,10 @@ TEST_F(CalcFile, ChoosesTheFormByExtensionWithoutRegardToCase)
     // Opening plain text replaces the text only.
     put(folder / "p.txt", "x=1\ny=2\r\rz");
     ASSERT_EQ(openCalcWindow(w, folder / "p.txt"), "");
-    EXPECT_EQ(w.text, (Lines{"x=1", "y=2", "", "z"}));
-    EXPECT_TRUE(w.program);
-    EXPECT_EQ(w.patternText, "0.00");
-    EXPECT_EQ(w.place.left, -4);
+    EXPECT_EQ(w.textLines, (Lines{"x=1", "y=2", "", "z"}));
+    EXPECT_TRUE(w.programMode);
+    EXPECT_EQ(w.pattern, "0.00");
+    EXPECT_EQ(w.placement.left, -4);
 }
 
 TEST_F(CalcFile, BrokenFilesStopWithTheReadingMessage)
@@ -181,28 +181,52 @@ TEST_F(CalcFile, BrokenFilesStopWithTheReadingMessage)
     };
     for (const Case& c : cases) {
         put(folder / "b.ref", c.bytes);
-        CalcWindowRecord w;
-        w.text = {"alt"};
+        CalcWindowState w;
+        w.textLines = {"alt"};
         EXPECT_EQ(openCalcWindow(w, folder / "b.ref"), c.message) << c.name;
-        EXPECT_EQ(w.patternText, c.patternSet ? "0.0" : "0.000") << c.name;
-        EXPECT_EQ(w.text, c.text) << c.name;
+        EXPECT_EQ(w.pattern, c.patternSet ? "0.0" : "0.000") << c.name;
+        EXPECT_EQ(w.textLines, c.text) << c.name;
     }
     // No block at all: the text stays, nothing is missing.
     put(folder / "n.ref", head + "0#Arial#0#0#0#0#0#10#\r\n2#\r\n");
-    CalcWindowRecord w;
-    w.text = {"alt"};
+    CalcWindowState w;
+    w.textLines = {"alt"};
     EXPECT_EQ(openCalcWindow(w, folder / "n.ref"), "");
-    EXPECT_EQ(w.text, Lines{"alt"});
-    EXPECT_EQ(w.place.state, 2);
+    EXPECT_EQ(w.textLines, Lines{"alt"});
+    EXPECT_EQ(w.placement.state, WindowState::Maximized);
 
     EXPECT_EQ(openCalcWindow(w, folder / "fehlt.ref"), "Datei " + (folder / "fehlt.ref").string()
                                                            + " kann nicht geöffnet werden. Die Datei ist nicht vorhanden oder nicht lesbar.");
 }
 
+TEST(CalcWindowFile, PlacementStatesReadAsTheWindowTakesThem)
+{
+    struct Case {
+        const char* record;
+        const char* message;
+        WindowPlacement placement; // as read over {Minimized, 1, 2, 3, 4}
+    };
+    const Case cases[] = {
+        {"0#5#6#7#8#", "", {WindowState::Normal, 5, 6, 7, 8}},
+        {"1#", "", {WindowState::Minimized, 1, 2, 3, 4}},
+        {"2#5#6#7#8#", "", {WindowState::Maximized, 1, 2, 3, 4}}, // bounds belong to the normal state only
+        {"7#5#6#7#8#", "", {WindowState::Normal, 1, 2, 3, 4}},    // an unknown state is the normal one
+        {"-1#", "", {WindowState::Normal, 1, 2, 3, 4}},
+        {"0#5#x#7#8#", "'x' ist kein gültiger Integerwert", {WindowState::Normal, 5, 2, 3, 4}},
+        {"x#5#6#7#8#", "'x' ist kein gültiger Integerwert", {WindowState::Minimized, 1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        CalcWindowState w;
+        w.placement = {WindowState::Minimized, 1, 2, 3, 4};
+        const Lines lines = {"Rechnenfenster", "0.0", "0#Arial#0#0#0#0#0#10#", c.record};
+        EXPECT_EQ(readCalcWindowFileLines(lines, w), c.message) << c.record;
+        EXPECT_EQ(w.placement, c.placement) << c.record;
+    }
+}
+
 TEST_F(CalcFile, FailedWriteLeavesTheOldFile)
 {
-    CalcWindowRecord w = sample();
-    EXPECT_NE(saveCalcWindow(w, folder / "kein_ordner" / "r.ref"), "");
+    EXPECT_NE(saveCalcWindow(sample(), folder / "kein_ordner" / "r.ref"), "");
     EXPECT_FALSE(fs::exists(folder / "kein_ordner"));
 }
 
@@ -232,14 +256,11 @@ struct Control final : StoredControl {
 
 struct Window final : StoredWindow {
     std::vector<Control> controls;
-    Placement place;
-    Placement placement() const override { return place; }
-    void useStoredPosition() override {}
-    void setWindowState(int s) override { place.state = s; }
-    void setWidth(int v) override { place.width = v; }
-    void setHeight(int v) override { place.height = v; }
-    void setTop(int v) override { place.top = v; }
-    void setLeft(int v) override { place.left = v; }
+    WindowPlacement place;
+    bool storedPosition = false;
+    WindowPlacement placement() const override { return place; }
+    void useStoredPosition() override { storedPosition = true; }
+    void setPlacement(const WindowPlacement& p) override { place = p; }
     std::vector<StoredControl*> storedControls() override
     {
         std::vector<StoredControl*> out;
@@ -252,15 +273,15 @@ struct Window final : StoredWindow {
 TEST(WindowStateText, WritesEachKindInOrderAndReadsItBack)
 {
     Window w;
-    w.place = {0, 10, 20, 30, 40};
+    w.place = {WindowState::Normal, 10, 20, 30, 40};
     w.controls.resize(7);
-    w.controls[0].kinds = {ControlKind::extendEdit, ControlKind::edit};
+    w.controls[0].kinds = {ControlKind::numberEdit, ControlKind::lineEdit};
     w.controls[0].value = "1,5";
     w.controls[1].kinds = {ControlKind::checkBox};
     w.controls[1].on = true;
     w.controls[2].kinds = {ControlKind::radioGroup};
     w.controls[2].index = 2;
-    w.controls[3].kinds = {ControlKind::edit};
+    w.controls[3].kinds = {ControlKind::lineEdit};
     w.controls[3].tagNumber = 1;
     w.controls[3].value = "übersprungen";
     w.controls[4].kinds = {ControlKind::comboBox};
@@ -268,7 +289,7 @@ TEST(WindowStateText, WritesEachKindInOrderAndReadsItBack)
     w.controls[4].entries = {"m", "DATEN_ENDE"};
     w.controls[5].kinds = {ControlKind::listBox};
     w.controls[5].entries = {};
-    w.controls[6].kinds = {ControlKind::memo};
+    w.controls[6].kinds = {ControlKind::textField};
     w.controls[6].content = {"x=1"};
 
     WindowStateText saver;
@@ -290,6 +311,7 @@ TEST(WindowStateText, WritesEachKindInOrderAndReadsItBack)
     saver.lines[2] = "9";
     ASSERT_EQ(saver.load(back, position), "");
     EXPECT_EQ(position, saver.lines.size() - 1);
+    EXPECT_TRUE(back.storedPosition);
     EXPECT_EQ(back.place.height, 20);
     EXPECT_EQ(back.controls[0].value, "1,5");
     EXPECT_TRUE(back.controls[1].on);

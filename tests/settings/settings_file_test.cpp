@@ -6,6 +6,8 @@
 #include <vector>
 
 using namespace quillmar::settings;
+using quillmar::WindowPlacement;
+using quillmar::WindowState;
 
 namespace {
 
@@ -23,7 +25,7 @@ const std::vector<std::string> kGood = {"quillmar30", "0#599#399#103#334#", "0.0
 
 TEST(SettingsFile, WritesEightCrLfLinesThatReadBackIdentically)
 {
-    const WindowRecord window{WindowState::Normal, 599, 399, 103, 334};
+    const WindowPlacement window{WindowState::Normal, 599, 399, 103, 334};
     Options options;
     options.factorPattern = "0.00";
     options.formulaTarget = 1;

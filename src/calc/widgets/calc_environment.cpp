@@ -76,7 +76,7 @@ void CalcEnvironment::openHelp()
 {
     const QString path = toQString((dataPrefix_ / calc::texts::kHelpPage).string());
     if (!QFileInfo::exists(path)) {
-        messages_.show(QString::fromUtf8(calc::texts::kHelpMissing).arg(path).toStdString());
+        messages_.show(toStdString(toQString(calc::texts::kHelpMissing).arg(path)));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

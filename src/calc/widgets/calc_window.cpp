@@ -4,7 +4,6 @@
 
 #include "calc/widgets/calc_environment.h"
 #include "calc/widgets/formula_splitter.h"
-#include "calc/texts.h"
 #include "calc/widgets/ui_texts.h"
 #include "support/widgets/qt_text.h"
 #include "engine/widgets/number_format_dialog.h"
@@ -47,7 +46,7 @@ CalcWindow::CalcWindow(CalcEnvironment& environment, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends with the main window, whatever calculation windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QString::fromUtf8(calc::texts::kCaption));
+    setWindowTitle(toQString(calc::texts::kWindowCaption));
     createCentre();
     createActions();
     createMenus();
@@ -65,43 +64,43 @@ void CalcWindow::createCentre()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    zeigeformel = new QListWidget(centre);
-    zeigeformel->setObjectName(QStringLiteral("zeigeformel"));
-    zeigeformel->setToolTip(QString::fromUtf8(calc::texts::kHintAnzeigen));
-    zeigeformel->setFixedWidth(kListWidth);
+    formulaList_ = new QListWidget(centre);
+    formulaList_->setObjectName(QStringLiteral("formulaList"));
+    formulaList_->setToolTip(toQString(calc::texts::kShowProjectFormulasHint));
+    formulaList_->setFixedWidth(kListWidth);
     QFont listFont(QStringLiteral("Arial"));
     listFont.setPixelSize(11);
-    zeigeformel->setFont(listFont);
-    zeigeformel->hide();
-    connect(zeigeformel, &QListWidget::itemClicked, this,
+    formulaList_->setFont(listFont);
+    formulaList_->hide();
+    connect(formulaList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { appendLine(item->text()); });
 
     splitter_ = new FormulaSplitter(centre);
     splitter_->hide();
     connect(splitter_->closeButton(), &QPushButton::clicked, this,
-            [this] { projektformelnAnzeigen(zeigeformel->isHidden()); });
+            [this] { showProjectFormulas(formulaList_->isHidden()); });
     connect(splitter_, &FormulaSplitter::dragged, this, [this](int x) {
-        zeigeformel->setFixedWidth(std::max(0, x - zeigeformel->x()));
+        formulaList_->setFixedWidth(std::max(0, x - formulaList_->x()));
     });
 
-    editor = new CalcTextField(centre);
-    editor->setObjectName(QStringLiteral("editor"));
+    editor_ = new CalcTextField(centre);
+    editor_->setObjectName(QStringLiteral("editor"));
     QFont textFont(QStringLiteral("Arial"));
     textFont.setPixelSize(13);
     applyFont(textFont);
-    editor->installEventFilter(this);
+    editor_->installEventFilter(this);
 
-    layout->addWidget(zeigeformel);
+    layout->addWidget(formulaList_);
     layout->addWidget(splitter_);
-    layout->addWidget(editor, 1);
+    layout->addWidget(editor_, 1);
     setCentralWidget(centre);
-    editor->setFocus();
+    editor_->setFocus();
 }
 
 void CalcWindow::applyFont(const QFont& font)
 {
-    editor->setFont(font);
-    editor->applyInnerMargin();
+    editor_->setFont(font);
+    editor_->applyInnerMargin();
 }
 
 void CalcWindow::setNumberPattern(const QString& pattern)
@@ -113,27 +112,27 @@ void CalcWindow::setNumberPattern(const QString& pattern)
 void CalcWindow::setDirectMode(bool direct)
 {
     direct_ = direct;
-    action("direktModus")->setChecked(direct);
-    action("programmModus")->setChecked(!direct);
-    action("programmStarten")->setEnabled(!direct);
+    action("directMode")->setChecked(direct);
+    action("programMode")->setChecked(!direct);
+    action("runProgram")->setEnabled(!direct);
 }
 
 void CalcWindow::appendLine(const QString& line)
 {
-    QTextCursor cursor(editor->document());
+    QTextCursor cursor(editor_->document());
     cursor.movePosition(QTextCursor::End);
-    if (!editor->document()->isEmpty())
+    if (!editor_->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(line);
-    editor->setTextCursor(cursor);
+    editor_->setTextCursor(cursor);
 }
 
 std::vector<std::string> CalcWindow::textLines() const
 {
     std::vector<std::string> lines;
-    if (editor->document()->isEmpty())
+    if (editor_->document()->isEmpty())
         return lines;
-    for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next())
         lines.push_back(toStdString(block.text()));
     return lines;
 }
@@ -143,20 +142,20 @@ void CalcWindow::setTextLines(const std::vector<std::string>& lines)
     QStringList text;
     for (const std::string& line : lines)
         text << toQString(line);
-    editor->setPlainText(text.join(QChar('\n')));
-    editor->moveCursor(QTextCursor::Start);
+    editor_->setPlainText(text.join(QChar('\n')));
+    editor_->moveCursor(QTextCursor::Start);
 }
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == editor && event->type() == QEvent::KeyPress) {
+    if (watched == editor_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && direct_) {
             if (!enterInDirectMode())
                 return true; // the window went away (it cannot, but never touch it then)
         }
         // The list follows every key, once the text field has taken it.
-        if (!zeigeformel->isHidden())
+        if (!formulaList_->isHidden())
             QTimer::singleShot(0, this, &CalcWindow::rebuildFormulaList);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -164,7 +163,7 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool CalcWindow::enterInDirectMode()
 {
-    QTextCursor caret = editor->textCursor();
+    QTextCursor caret = editor_->textCursor();
     const QTextBlock current = caret.block();
     const calc::DirectOutcome outcome =
         calc::workDirectLine(env_.store(), toStdString(current.text()), toStdString(pattern_));
@@ -173,7 +172,7 @@ bool CalcWindow::enterInDirectMode()
     case Action::none:
         break;
     case Action::clearText:
-        editor->clear();
+        editor_->clear();
         break;
     case Action::appendLines:
         for (const std::string& line : outcome.lines)
@@ -185,7 +184,7 @@ bool CalcWindow::enterInDirectMode()
         insert.insertBlock();
         insert.insertText(toQString(outcome.lines.front()));
         // The line break of the key then opens a new line below the value.
-        editor->setTextCursor(insert);
+        editor_->setTextCursor(insert);
         break;
     }
     case Action::message:
@@ -196,7 +195,7 @@ bool CalcWindow::enterInDirectMode()
     return true;
 }
 
-void CalcWindow::programmStarten()
+void CalcWindow::runProgram()
 {
     if (direct_)
         return;
@@ -212,7 +211,7 @@ void CalcWindow::programmStarten()
     env_.refreshFormulaLists();
 }
 
-void CalcWindow::formelnAusgeben()
+void CalcWindow::listFormulas()
 {
     for (const std::string& line : env_.store().list())
         appendLine(toQString(line));
@@ -220,19 +219,19 @@ void CalcWindow::formelnAusgeben()
 
 void CalcWindow::rebuildFormulaList()
 {
-    if (zeigeformel->isHidden())
+    if (formulaList_->isHidden())
         return;
     formulaEntries_ = calc::formulaEntries(env_.store(), toStdString(pattern_));
-    zeigeformel->clear();
+    formulaList_->clear();
     for (const std::string& entry : formulaEntries_)
-        zeigeformel->addItem(toQString(entry));
+        formulaList_->addItem(toQString(entry));
 }
 
-void CalcWindow::projektformelnAnzeigen(bool shown)
+void CalcWindow::showProjectFormulas(bool shown)
 {
-    zeigeformel->setVisible(shown);
+    formulaList_->setVisible(shown);
     splitter_->setVisible(shown);
-    action("projektformelnAnzeigen")->setChecked(shown);
+    action("showProjectFormulas")->setChecked(shown);
     rebuildFormulaList();
 }
 

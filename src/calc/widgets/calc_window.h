@@ -9,15 +9,12 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
 class QListWidget;
 class QToolBar;
-class QToolButton;
 
 namespace quillmar::calc {
 
@@ -33,7 +30,7 @@ public:
     void applyInnerMargin();
 };
 
-class CalcWindow : public QMainWindow, private calc::CalcWindowFile {
+class CalcWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Use CalcEnvironment::createWindow. Starts in direct mode with an empty text
@@ -50,21 +47,21 @@ public:
     QString fileName() const { return fileName_; }
 
     // Commands of the menus and tool bar.
-    CalcWindow* neu();
-    void oeffnen();
-    bool speichern();
-    bool speichernUnter();
-    void drucken();
-    void programmStarten();
-    void formelnAusgeben();
-    void schriftWaehlen();
-    void zahlenformat();
-    void projektformelnBearbeiten();
-    void projektformelnAnzeigen(bool shown);
-    void htmlAusgabe();
+    CalcWindow* newWindow();
+    void open();
+    bool save();
+    bool saveAs();
+    void print();
+    void runProgram();
+    void listFormulas();
+    void chooseFont();
+    void chooseNumberFormat();
+    void editProjectFormulas();
+    void showProjectFormulas(bool shown);
+    void exportHtml();
+    void showMainWindow();
     // Writes this window's fragment into the HTML output dialog's data text.
     void writeHtmlFragment();
-    void hauptmenue();
 
     // Opens path into this window. False (after the message) when it fails.
     bool openFile(const QString& path);
@@ -74,11 +71,12 @@ public:
     // Rebuilds the formula list if it is shown.
     void rebuildFormulaList();
     const std::vector<std::string>& formulaEntriesShown() const { return formulaEntries_; }
-    std::vector<std::string> textLines() const override;
+    std::vector<std::string> textLines() const;
 
-    CalcTextField* editor = nullptr;
-    QListWidget* zeigeformel = nullptr;
-    // The action behind a menu item or tool button, by object name ("programmStarten").
+    // The text field and the formula list beside it.
+    CalcTextField* editor() const { return editor_; }
+    QListWidget* formulaList() const { return formulaList_; }
+    // The action behind a menu item or tool button, by object name ("runProgram").
     QAction* action(const char* name) const;
 
 protected:
@@ -90,41 +88,28 @@ private:
     void createMenus();
     void createToolBar();
     void createCentre();
-    QAction* makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run);
     bool enterInDirectMode();
     void applyFont(const QFont& font);
     void setFileName(const QString& path);
 
-    // CalcWindowFile
-    std::string pattern() const override;
-    void setPattern(const std::string& pattern) override;
-    bool programMode() const override { return !direct_; }
-    void setProgramMode(bool programMode) override { setDirectMode(!programMode); }
-    calc::FontRecord font() const override;
-    void setFontName(const std::string& name) override;
-    void setFontStyle(bool bold, bool italic, bool underline, bool strikeOut) override;
-    void setFontColour(int colour) override;
-    void setFontSize(int size) override;
-    void setTextLines(const std::vector<std::string>& lines) override;
-    calc::Placement placement() const override;
-    void useStoredPosition() override {}
-    void setWindowState(int state) override;
-    void setWidth(int width) override;
-    void setHeight(int height) override;
-    void setTop(int top) override;
-    void setLeft(int left) override;
-    std::vector<calc::StoredControl*> storedControls() override;
-
-    class MemoControl;
+    // The window as its files hold it, and back.
+    CalcWindowState state() const;
+    void setState(const CalcWindowState& state);
+    TextFont textFont() const;
+    void setTextFont(const TextFont& font);
+    WindowPlacement placement() const;
+    void setPlacement(const WindowPlacement& placement);
+    void setTextLines(const std::vector<std::string>& lines);
 
     CalcEnvironment& env_;
     QString pattern_;
     QString fileName_;
     bool direct_ = true;
     std::vector<std::string> formulaEntries_;
+    CalcTextField* editor_ = nullptr;
+    QListWidget* formulaList_ = nullptr;
     FormulaSplitter* splitter_ = nullptr;
     QToolBar* toolBar_ = nullptr;
-    std::shared_ptr<MemoControl> memoControl_; // shared: its type is complete only where it is made
 };
 
 } // namespace quillmar::calc

@@ -11,111 +11,117 @@
 #include "engine/widgets/number_format_dialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFontDialog>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <optional>
+#include <string_view>
+
 namespace quillmar::calc {
 
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+// One action of the window: its object name, menu text, shortcut, icon, the
+// caption on the tool bar where it differs from the menu text, the hint shown as
+// tool tip and status tip, whether it is checked and unchecked, and the command.
+struct ActionRow {
+    const char* name = nullptr;
+    std::string_view text;
+    QKeySequence key;
+    std::optional<QStyle::StandardPixmap> icon;
+    std::string_view toolCaption;
+    std::string_view hint;
+    bool checkable = false;
+    void (*run)(CalcWindow& window, bool checked) = nullptr;
+};
+
+// A menu or the tool bar: the actions by name; nullptr for a separator.
+using ActionNames = std::initializer_list<const char*>;
 
 } // namespace
 
 QAction* CalcWindow::action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
-QAction* CalcWindow::makeAction(const char* name, const char* text, const QKeySequence& key, std::function<void()> run)
-{
-    auto* a = new QAction(q(text), this);
-    a->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty())
-        a->setShortcut(key);
-    a->setShortcutContext(Qt::WindowShortcut);
-    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    return a;
-}
-
 void CalcWindow::createActions()
 {
-    QStyle* s = style();
-    const auto withHint = [](QAction* a, const char* caption, const char* hint) {
-        if (caption)
-            a->setIconText(q(caption));
-        a->setToolTip(q(hint));
-        a->setStatusTip(q(hint));
-        return a;
+    using namespace calc::texts;
+    const ActionRow rows[] = {
+        // "&Datei"
+        {.name = "newWindow", .text = kNewItem, .key = Qt::CTRL | Qt::Key_N, .icon = QStyle::SP_FileIcon,
+         .run = [](CalcWindow& w, bool) { w.newWindow(); }},
+        {.name = "open", .text = kOpenItem, .key = Qt::CTRL | Qt::Key_O, .icon = QStyle::SP_DialogOpenButton,
+         .hint = kOpenHint, .run = [](CalcWindow& w, bool) { w.open(); }},
+        {.name = "save", .text = kSaveItem, .icon = QStyle::SP_DialogSaveButton, .hint = kSaveHint,
+         .run = [](CalcWindow& w, bool) { w.save(); }},
+        {.name = "saveAs", .text = kSaveAsItem, .icon = QStyle::SP_DriveFDIcon, .run = [](CalcWindow& w, bool) { w.saveAs(); }},
+        {.name = "print", .text = kPrintItem, .run = [](CalcWindow& w, bool) { w.print(); }},
+        {.name = "close", .text = kCloseItem, .icon = QStyle::SP_DialogCloseButton, .hint = kCloseHint,
+         .run = [](CalcWindow& w, bool) { w.close(); }},
+        // "&Bearbeiten": the text field's own clipboard operations
+        {.name = "cut", .text = kCutItem, .key = Qt::CTRL | Qt::Key_X, .hint = kCutHint,
+         .run = [](CalcWindow& w, bool) { w.editor_->cut(); }},
+        {.name = "copy", .text = kCopyItem, .key = Qt::CTRL | Qt::Key_C, .hint = kCopyHint,
+         .run = [](CalcWindow& w, bool) { w.editor_->copy(); }},
+        {.name = "paste", .text = kPasteItem, .key = Qt::CTRL | Qt::Key_V, .hint = kPasteHint,
+         .run = [](CalcWindow& w, bool) { w.editor_->paste(); }},
+        {.name = "deleteSelection", .text = kDeleteItem, .key = Qt::CTRL | Qt::Key_Delete,
+         .run = [](CalcWindow& w, bool) { w.editor_->textCursor().removeSelectedText(); }},
+        {.name = "selectAll", .text = kSelectAllItem, .key = Qt::CTRL | Qt::Key_A,
+         .run = [](CalcWindow& w, bool) { w.editor_->selectAll(); }},
+        // "&Rechnen"
+        {.name = "runProgram", .text = kRunProgramItem, .key = Qt::CTRL | Qt::Key_S, .toolCaption = kRunProgramTool,
+         .hint = kRunProgramHint, .run = [](CalcWindow& w, bool) { w.runProgram(); }},
+        {.name = "directMode", .text = kDirectModeItem, .key = Qt::CTRL | Qt::Key_D, .checkable = true,
+         .run = [](CalcWindow& w, bool) { w.setDirectMode(true); }},
+        {.name = "programMode", .text = kProgramModeItem, .key = Qt::CTRL | Qt::Key_P, .checkable = true,
+         .run = [](CalcWindow& w, bool) { w.setDirectMode(false); }},
+        {.name = "switchMode", .text = kSwitchModeTool, .toolCaption = kSwitchModeTool, .hint = kSwitchModeHint,
+         .run = [](CalcWindow& w, bool) { w.setDirectMode(!w.directMode()); }},
+        {.name = "listFormulas", .text = kListFormulasItem, .hint = kListFormulasHint,
+         .run = [](CalcWindow& w, bool) { w.listFormulas(); }},
+        {.name = "chooseFont", .text = kChooseFontItem, .hint = kFontHint, .run = [](CalcWindow& w, bool) { w.chooseFont(); }},
+        // "&Eigenschaften"
+        {.name = "chooseNumberFormat", .text = kNumberFormatItem, .hint = kNumberFormatHint,
+         .run = [](CalcWindow& w, bool) { w.chooseNumberFormat(); }},
+        {.name = "editProjectFormulas", .text = kEditProjectFormulasItem, .hint = kEditProjectFormulasHint,
+         .run = [](CalcWindow& w, bool) { w.editProjectFormulas(); }},
+        {.name = "showProjectFormulas", .text = kShowProjectFormulasItem, .hint = kShowProjectFormulasHint,
+         .checkable = true, .run = [](CalcWindow& w, bool checked) { w.showProjectFormulas(checked); }},
+        // "Ausgabe", "&Hilfe", and the tool button that leads to the main window
+        {.name = "exportHtml", .text = kHtmlItem, .toolCaption = kHtmlTool, .hint = kHtmlTool,
+         .run = [](CalcWindow& w, bool) { w.exportHtml(); }},
+        {.name = "help", .text = kHelpContentsItem, .key = QKeySequence(Qt::Key_F1), .icon = QStyle::SP_DialogHelpButton,
+         .hint = kHelpHint, .run = [](CalcWindow& w, bool) { w.env_.openHelp(); }},
+        {.name = "showMainWindow", .text = kMainWindowHint, .icon = QStyle::SP_ComputerIcon, .hint = kMainWindowHint,
+         .run = [](CalcWindow& w, bool) { w.showMainWindow(); }},
     };
 
-    // "&Datei"
-    makeAction("neu", calc::texts::kNeu, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { neu(); })
-        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    withHint(makeAction("oeffnen", calc::texts::kOeffnen, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { oeffnen(); }),
-             nullptr, calc::texts::kHintOeffnen)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    withHint(makeAction("speichern", calc::texts::kSpeichern, {}, [this] { speichern(); }), nullptr, calc::texts::kHintSpeichern)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    makeAction("speichernUnter", calc::texts::kSpeichernUnter, {}, [this] { speichernUnter(); })
-        ->setIcon(s->standardIcon(QStyle::SP_DriveFDIcon));
-    makeAction("drucken", calc::texts::kDrucken, {}, [this] { drucken(); });
-    withHint(makeAction("beenden", calc::texts::kBeenden, {}, [this] { close(); }), nullptr, calc::texts::kHintBeenden)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));
-
-    // "&Bearbeiten": the text field's own clipboard operations
-    withHint(makeAction("ausschneiden", calc::texts::kAusschneiden, QKeySequence(Qt::CTRL | Qt::Key_X), [this] { editor->cut(); }),
-             nullptr, calc::texts::kHintAusschneiden);
-    withHint(makeAction("kopieren", calc::texts::kKopieren, QKeySequence(Qt::CTRL | Qt::Key_C), [this] { editor->copy(); }),
-             nullptr, calc::texts::kHintKopieren);
-    withHint(makeAction("einfuegen", calc::texts::kEinfuegen, QKeySequence(Qt::CTRL | Qt::Key_V), [this] { editor->paste(); }),
-             nullptr, calc::texts::kHintEinfuegen);
-    makeAction("loeschen", calc::texts::kLoeschen, QKeySequence(Qt::CTRL | Qt::Key_Delete),
-               [this] { editor->textCursor().removeSelectedText(); });
-    makeAction("allesAuswaehlen", calc::texts::kAllesAuswaehlen, QKeySequence(Qt::CTRL | Qt::Key_A), [this] { editor->selectAll(); });
-
-    // "&Rechnen"
-    withHint(makeAction("programmStarten", calc::texts::kProgrammStarten, QKeySequence(Qt::CTRL | Qt::Key_S),
-                        [this] { programmStarten(); }),
-             calc::texts::kToolRechne, calc::texts::kHintRechne);
-    makeAction("direktModus", calc::texts::kDirektModus, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { setDirectMode(true); })
-        ->setCheckable(true);
-    makeAction("programmModus", calc::texts::kProgrammModus, QKeySequence(Qt::CTRL | Qt::Key_P), [this] { setDirectMode(false); })
-        ->setCheckable(true);
-    withHint(makeAction("modusWechseln", calc::texts::kToolModus, {},
-                        [this] { setDirectMode(action("programmStarten")->isEnabled()); }),
-             calc::texts::kToolModus, calc::texts::kHintModus);
-    withHint(makeAction("formelnAusgeben", calc::texts::kFormelnAusgeben, {}, [this] { formelnAusgeben(); }), nullptr,
-             calc::texts::kHintFormelnAusgeben);
-    withHint(makeAction("schriftWaehlen", calc::texts::kSchriftWaehlen, {}, [this] { schriftWaehlen(); }), nullptr,
-             calc::texts::kHintSchrift);
-
-    // "&Eigenschaften"
-    withHint(makeAction("zahlenformat", calc::texts::kZahlenformat, {}, [this] { zahlenformat(); }), nullptr,
-             calc::texts::kHintZahlenformat);
-    withHint(makeAction("projektformelnBearbeiten", calc::texts::kProjektformelnBearbeiten, {},
-                        [this] { projektformelnBearbeiten(); }),
-             nullptr, calc::texts::kHintBearbeiten);
-    QAction* show = withHint(makeAction("projektformelnAnzeigen", calc::texts::kProjektformelnAnzeigen, {}, [] {}), nullptr,
-                             calc::texts::kHintAnzeigen);
-    show->setCheckable(true);
-    connect(show, &QAction::triggered, this, [this](bool checked) { projektformelnAnzeigen(checked); });
-
-    // "Ausgabe", "&Hilfe", and the tool button that leads to the main window
-    withHint(makeAction("html", calc::texts::kHtml, {}, [this] { htmlAusgabe(); }), calc::texts::kToolHtml, calc::texts::kToolHtml);
-    withHint(makeAction("hilfe", calc::texts::kInhalt, QKeySequence(Qt::Key_F1), [this] { env_.openHelp(); }), nullptr,
-             calc::texts::kHintHilfe)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
-    withHint(makeAction("hauptmenue", calc::texts::kHintHauptmenue, {}, [this] { hauptmenue(); }), nullptr,
-             calc::texts::kHintHauptmenue)
-        ->setIcon(s->standardIcon(QStyle::SP_ComputerIcon));
+    for (const ActionRow& row : rows) {
+        auto* a = new QAction(toQString(row.text), this);
+        a->setObjectName(QString::fromLatin1(row.name));
+        if (!row.key.isEmpty())
+            a->setShortcut(row.key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        if (row.icon)
+            a->setIcon(style()->standardIcon(*row.icon));
+        if (!row.toolCaption.empty())
+            a->setIconText(toQString(row.toolCaption));
+        if (!row.hint.empty()) {
+            a->setToolTip(toQString(row.hint));
+            a->setStatusTip(toQString(row.hint));
+        }
+        a->setCheckable(row.checkable);
+        connect(a, &QAction::triggered, this, [this, run = row.run](bool checked) { run(*this, checked); });
+    }
 }
 
 void CalcWindow::createMenus()
 {
-    const auto fill = [this](const char* title, std::initializer_list<const char*> names) {
-        QMenu* menu = menuBar()->addMenu(q(title));
+    const auto fill = [this](std::string_view title, ActionNames names) {
+        QMenu* menu = menuBar()->addMenu(toQString(title));
         for (const char* name : names) {
             if (name)
                 menu->addAction(action(name));
@@ -123,38 +129,39 @@ void CalcWindow::createMenus()
                 menu->addSeparator();
         }
     };
-    fill(calc::texts::kMenuDatei, {"neu", "oeffnen", "speichern", "speichernUnter", nullptr, "drucken", nullptr, "beenden"});
-    fill(calc::texts::kMenuBearbeiten, {"ausschneiden", "kopieren", "einfuegen", "loeschen", nullptr, "allesAuswaehlen"});
-    fill(calc::texts::kMenuRechnen, {"programmStarten", "direktModus", "programmModus", nullptr, "formelnAusgeben", nullptr,
-                                "schriftWaehlen"});
-    fill(calc::texts::kMenuEigenschaften, {"zahlenformat", "projektformelnBearbeiten", "projektformelnAnzeigen"});
-    fill(calc::texts::kMenuAusgabe, {"html"});
-    fill(calc::texts::kMenuHilfe, {"hilfe"});
+    using namespace calc::texts;
+    fill(kFileMenu, {"newWindow", "open", "save", "saveAs", nullptr, "print", nullptr, "close"});
+    fill(kEditMenu, {"cut", "copy", "paste", "deleteSelection", nullptr, "selectAll"});
+    fill(kCalculateMenu, {"runProgram", "directMode", "programMode", nullptr, "listFormulas", nullptr, "chooseFont"});
+    fill(kPropertiesMenu, {"chooseNumberFormat", "editProjectFormulas", "showProjectFormulas"});
+    fill(kOutputMenu, {"exportHtml"});
+    fill(kHelpMenu, {"help"});
 }
 
 void CalcWindow::createToolBar()
 {
-    toolBar_ = addToolBar(q(calc::texts::kCaption));
+    toolBar_ = addToolBar(toQString(calc::texts::kWindowCaption));
     toolBar_->setMovable(false);
     toolBar_->setFixedHeight(32);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char* name : {"programmStarten", "modusWechseln", "hauptmenue", "oeffnen", "speichern", "speichernUnter",
-                             "beenden", "hilfe", "zahlenformat", "projektformelnAnzeigen", "projektformelnBearbeiten",
-                             "formelnAusgeben", "schriftWaehlen", "ausschneiden", "kopieren", "einfuegen", "html"}) {
+    const ActionNames tools = {"runProgram", "switchMode", "showMainWindow", "open", "save", "saveAs",
+                               "close", "help", "chooseNumberFormat", "showProjectFormulas", "editProjectFormulas",
+                               "listFormulas", "chooseFont", "cut", "copy", "paste", "exportHtml"};
+    for (const char* name : tools) {
         QAction* a = action(name);
         toolBar_->addAction(a);
         if (QWidget* button = toolBar_->widgetForAction(a); button && !a->icon().isNull())
             static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     // The save-as button is the one without a hint.
-    if (QWidget* saveAs = toolBar_->widgetForAction(action("speichernUnter")))
+    if (QWidget* saveAs = toolBar_->widgetForAction(action("saveAs")))
         saveAs->setToolTip(QString());
-    if (QWidget* rechne = toolBar_->widgetForAction(action("programmStarten")))
-        rechne->setStyleSheet(QStringLiteral("QToolButton { color: red; font-weight: bold; }"
-                                             "QToolButton:disabled { color: gray; }"));
+    if (QWidget* run = toolBar_->widgetForAction(action("runProgram")))
+        run->setStyleSheet(QStringLiteral("QToolButton { color: red; font-weight: bold; }"
+                                          "QToolButton:disabled { color: gray; }"));
 }
 
-CalcWindow* CalcWindow::neu()
+CalcWindow* CalcWindow::newWindow()
 {
     CalcWindow* window = env_.createWindow(this);
     window->setNumberPattern(env_.numberFormat().pattern());
@@ -162,14 +169,14 @@ CalcWindow* CalcWindow::neu()
     return window;
 }
 
-void CalcWindow::schriftWaehlen()
+void CalcWindow::chooseFont()
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, editor->font(), this);
-    applyFont(ok ? chosen : editor->font());
+    const QFont chosen = QFontDialog::getFont(&ok, editor_->font(), this);
+    applyFont(ok ? chosen : editor_->font());
 }
 
-void CalcWindow::zahlenformat()
+void CalcWindow::chooseNumberFormat()
 {
     engine::NumberFormatDialog& dialog = env_.numberFormat();
     dialog.setPattern(pattern_);
@@ -177,7 +184,7 @@ void CalcWindow::zahlenformat()
         setNumberPattern(dialog.pattern());
 }
 
-void CalcWindow::projektformelnBearbeiten()
+void CalcWindow::editProjectFormulas()
 {
     env_.projectDialog().exec();
     env_.refreshFormulaLists();
@@ -190,13 +197,13 @@ void CalcWindow::writeHtmlFragment()
     dialog.showData();
 }
 
-void CalcWindow::htmlAusgabe()
+void CalcWindow::exportHtml()
 {
     writeHtmlFragment();
     env_.htmlDialog().exec();
 }
 
-void CalcWindow::hauptmenue()
+void CalcWindow::showMainWindow()
 {
     if (QWidget* main = env_.mainWindow()) {
         main->showNormal();

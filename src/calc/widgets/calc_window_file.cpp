@@ -18,110 +18,100 @@
 
 namespace quillmar::calc {
 
-// The text field as the one stored control of the window.
-class CalcWindow::MemoControl final : public calc::StoredControl {
-public:
-    explicit MemoControl(CalcWindow& window) : window_(window) {}
-    int tag() const override { return 0; }
-    bool isKind(calc::ControlKind kind) const override { return kind == calc::ControlKind::memo; }
-    std::vector<std::string> lines() const override { return window_.textLines(); }
-    void setLines(const std::vector<std::string>& lines) override { window_.setTextLines(lines); }
-
-private:
-    CalcWindow& window_;
-};
-
-std::vector<calc::StoredControl*> CalcWindow::storedControls()
+CalcWindowState CalcWindow::state() const
 {
-    if (!memoControl_)
-        memoControl_ = std::make_shared<MemoControl>(*this);
-    return {memoControl_.get()};
+    CalcWindowState state;
+    state.pattern = toStdString(pattern_);
+    state.programMode = !direct_;
+    state.font = textFont();
+    state.placement = placement();
+    state.textLines = textLines();
+    return state;
 }
 
-std::string CalcWindow::pattern() const { return toStdString(pattern_); }
-
-void CalcWindow::setPattern(const std::string& pattern) { setNumberPattern(toQString(pattern)); }
-
-calc::FontRecord CalcWindow::font() const
+// Only what differs from the window is taken over, so that what a file leaves as
+// it was stays untouched: the caret in an unchanged text, a font size in pixels.
+void CalcWindow::setState(const CalcWindowState& state)
 {
-    const QFont f = editor->font();
-    calc::FontRecord record;
-    record.name = toStdString(f.family());
-    record.bold = f.bold();
-    record.italic = f.italic();
-    record.underline = f.underline();
-    record.strikeOut = f.strikeOut();
-    const QColor c = editor->palette().color(QPalette::Text);
-    record.colour = c.red() | (c.green() << 8) | (c.blue() << 16);
+    const CalcWindowState current = this->state();
+    if (state.pattern != current.pattern)
+        setNumberPattern(toQString(state.pattern));
+    if (state.programMode != current.programMode)
+        setDirectMode(!state.programMode);
+    if (state.font != current.font)
+        setTextFont(state.font);
+    if (state.placement != current.placement)
+        setPlacement(state.placement);
+    if (state.textLines != current.textLines)
+        setTextLines(state.textLines);
+}
+
+TextFont CalcWindow::textFont() const
+{
+    const QFont f = editor_->font();
+    TextFont font;
+    font.name = toStdString(f.family());
+    font.bold = f.bold();
+    font.italic = f.italic();
+    font.underline = f.underline();
+    font.strikeOut = f.strikeOut();
+    const QColor c = editor_->palette().color(QPalette::Text);
+    font.colour = c.red() | (c.green() << 8) | (c.blue() << 16);
     // A size in pixels is written in points at 96 pixels per inch.
-    record.size = f.pointSize() > 0 ? f.pointSize() : static_cast<int>(std::lround(f.pixelSize() * 72.0 / 96.0));
-    return record;
+    font.size = f.pointSize() > 0 ? f.pointSize() : static_cast<int>(std::lround(f.pixelSize() * 72.0 / 96.0));
+    return font;
 }
 
-void CalcWindow::setFontName(const std::string& name)
+void CalcWindow::setTextFont(const TextFont& font)
 {
-    if (name.empty())
-        return;
-    QFont f = editor->font();
-    f.setFamily(toQString(name));
+    const TextFont current = textFont();
+    QFont f = editor_->font();
+    // An empty name keeps the family.
+    if (font.name != current.name && !font.name.empty())
+        f.setFamily(toQString(font.name));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    if (font.size != current.size)
+        f.setPointSize(std::clamp(font.size, 1, 1000));
     applyFont(f);
+    if (font.colour != current.colour) {
+        QPalette palette = editor_->palette();
+        // Negative values name colours of the system: the text keeps the usual one.
+        const QColor c = font.colour < 0 ? QApplication::palette().color(QPalette::Text)
+                                         : QColor(font.colour & 0xFF, (font.colour >> 8) & 0xFF, (font.colour >> 16) & 0xFF);
+        palette.setColor(QPalette::Text, c);
+        editor_->setPalette(palette);
+    }
 }
 
-void CalcWindow::setFontStyle(bool bold, bool italic, bool underline, bool strikeOut)
-{
-    QFont f = editor->font();
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setUnderline(underline);
-    f.setStrikeOut(strikeOut);
-    applyFont(f);
-}
-
-void CalcWindow::setFontColour(int colour)
-{
-    QPalette palette = editor->palette();
-    // Negative values name colours of the system: the text keeps the usual one.
-    const QColor c = colour < 0 ? QApplication::palette().color(QPalette::Text)
-                                : QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    palette.setColor(QPalette::Text, c);
-    editor->setPalette(palette);
-}
-
-void CalcWindow::setFontSize(int size)
-{
-    QFont f = editor->font();
-    f.setPointSize(std::clamp(size, 1, 1000));
-    applyFont(f);
-}
-
-calc::Placement CalcWindow::placement() const
+WindowPlacement CalcWindow::placement() const
 {
     const QRect g = geometry();
-    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    const WindowState state = isMaximized()   ? WindowState::Maximized
+                              : isMinimized() ? WindowState::Minimized
+                                              : WindowState::Normal;
     return {state, g.width(), g.height(), g.y(), g.x()};
 }
 
-void CalcWindow::setWindowState(int state)
-{
-    QMainWindow::setWindowState(state == 2 ? Qt::WindowMaximized : state == 1 ? Qt::WindowMinimized : Qt::WindowNoState);
-}
-
-void CalcWindow::setWidth(int width) { resize(std::max(width, 1), height()); }
-void CalcWindow::setHeight(int height) { resize(width(), std::max(height, 1)); }
 // The bounds are those of the window's inside, as placement() reads them, so a
-// window opened from a file stands exactly where the saved one stood.
-void CalcWindow::setTop(int top)
+// window opened from a file stands exactly where the saved one stood. They are
+// those of the normal window, so it leaves another state first.
+void CalcWindow::setPlacement(const WindowPlacement& placement)
 {
-    QRect g = geometry();
-    g.moveTop(top);
-    setGeometry(g);
-}
-
-void CalcWindow::setLeft(int left)
-{
-    QRect g = geometry();
-    g.moveLeft(left);
-    setGeometry(g);
+    switch (placement.state) {
+    case WindowState::Normal:
+        setWindowState(Qt::WindowNoState);
+        setGeometry(placement.left, placement.top, std::max(placement.width, 1), std::max(placement.height, 1));
+        break;
+    case WindowState::Minimized:
+        setWindowState(Qt::WindowMinimized);
+        break;
+    case WindowState::Maximized:
+        setWindowState(Qt::WindowMaximized);
+        break;
+    }
 }
 
 void CalcWindow::setFileName(const QString& path)
@@ -132,7 +122,10 @@ void CalcWindow::setFileName(const QString& path)
 
 bool CalcWindow::openFile(const QString& path)
 {
-    const std::string error = calc::openCalcWindow(*this, toStdString(path).c_str());
+    CalcWindowState opened = state();
+    const std::string error = calc::openCalcWindow(opened, toStdString(path).c_str());
+    // What was read before a fault is kept, as the file layer leaves it.
+    setState(opened);
     if (!error.empty()) {
         env_.messages().show(error);
         return false;
@@ -144,7 +137,7 @@ bool CalcWindow::openFile(const QString& path)
 
 bool CalcWindow::saveFile(const QString& path)
 {
-    const std::string error = calc::saveCalcWindow(*this, toStdString(path).c_str());
+    const std::string error = calc::saveCalcWindow(state(), toStdString(path).c_str());
     if (!error.empty()) {
         env_.messages().show(error);
         return false;
@@ -152,32 +145,32 @@ bool CalcWindow::saveFile(const QString& path)
     return true;
 }
 
-void CalcWindow::oeffnen()
+void CalcWindow::open()
 {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(calc::texts::kOpenFilter));
-    dialog.setDefaultSuffix(QString::fromUtf8(calc::texts::kDefaultSuffix));
+    dialog.setNameFilter(toQString(calc::texts::kOpenFilter));
+    dialog.setDefaultSuffix(toQString(calc::texts::kDefaultSuffix));
     if (!fileName_.isEmpty())
         dialog.setDirectory(QFileInfo(fileName_).absolutePath());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         openFile(dialog.selectedFiles().constFirst());
 }
 
-bool CalcWindow::speichern()
+bool CalcWindow::save()
 {
     if (fileName_.isEmpty())
-        return speichernUnter();
+        return saveAs();
     return saveFile(fileName_);
 }
 
-bool CalcWindow::speichernUnter()
+bool CalcWindow::saveAs()
 {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QString::fromUtf8(calc::texts::kSaveFilter));
-    dialog.setDefaultSuffix(QString::fromUtf8(calc::texts::kDefaultSuffix));
+    dialog.setNameFilter(toQString(calc::texts::kSaveFilter));
+    dialog.setDefaultSuffix(toQString(calc::texts::kDefaultSuffix));
     if (!fileName_.isEmpty())
         dialog.selectFile(fileName_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -191,7 +184,7 @@ bool CalcWindow::speichernUnter()
     return true;
 }
 
-void CalcWindow::drucken()
+void CalcWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
@@ -200,7 +193,7 @@ void CalcWindow::drucken()
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    painter.setFont(QFont(editor->font(), &printer));
+    painter.setFont(QFont(editor_->font(), &printer));
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect page = painter.viewport();
     int y = 0;

@@ -1,6 +1,7 @@
 #include "calc/widgets/formula_splitter.h"
 
 #include "calc/widgets/ui_texts.h"
+#include "support/widgets/qt_text.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,7 +15,7 @@ FormulaSplitter::FormulaSplitter(QWidget* parent) : QWidget(parent)
     setCursor(Qt::SplitHCursor);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    close_ = new QPushButton(QString::fromUtf8(calc::texts::kSplitterClose), this);
+    close_ = new QPushButton(toQString(calc::texts::kHideListButton), this);
     close_->setFixedSize(8, 14);
     close_->setFocusPolicy(Qt::NoFocus);
     QFont small = close_->font();

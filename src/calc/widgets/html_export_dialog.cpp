@@ -28,8 +28,6 @@ namespace quillmar::calc {
 
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
 std::vector<std::string> linesOf(const QPlainTextEdit* field)
 {
     std::vector<std::string> lines;
@@ -61,54 +59,59 @@ std::string withCrLf(const QString& text)
 
 HtmlExportDialog::HtmlExportDialog(Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages)
 {
-    setWindowTitle(q(calc::texts::kHtmlCaption));
+    setWindowTitle(toQString(calc::texts::kHtmlDialogCaption));
     setFixedSize(590, 495);
     auto* layout = new QVBoxLayout(this);
-    pages = new QTabWidget(this);
-    pages->addTab(createFilePage(), q(calc::texts::kPageHtmlDatei));
-    pages->addTab(createDataPage(), q(calc::texts::kPageDaten));
+    pages_ = new QTabWidget(this);
+    pages_->addTab(createFilePage(), toQString(calc::texts::kHtmlFilePage));
+    pages_->addTab(createDataPage(), toQString(calc::texts::kDataPage));
     picturePage_ = createPicturePage();
-    layout->addWidget(pages, 1);
+    layout->addWidget(pages_, 1);
 
     auto* bottom = new QHBoxLayout;
-    einfuegen = new QPushButton(q(calc::texts::kDatenEinfuegen), this);
-    einfuegen->setStyleSheet(QStringLiteral("color: red;"));
-    vorschau = new QPushButton(q(calc::texts::kVorschau), this);
-    schliessen = new QPushButton(q(calc::texts::kSchliessen), this);
-    bottom->addWidget(einfuegen);
-    bottom->addWidget(vorschau);
+    insertButton_ = new QPushButton(toQString(calc::texts::kInsertDataButton), this);
+    insertButton_->setStyleSheet(QStringLiteral("color: red;"));
+    previewButton_ = new QPushButton(toQString(calc::texts::kPreviewButton), this);
+    closeButton_ = new QPushButton(toQString(calc::texts::kCloseButton), this);
+    bottom->addWidget(insertButton_);
+    bottom->addWidget(previewButton_);
     bottom->addStretch();
-    bottom->addWidget(schliessen);
+    bottom->addWidget(closeButton_);
     layout->addLayout(bottom);
-    connect(einfuegen, &QPushButton::clicked, this, [this] { insertData(); });
-    connect(vorschau, &QPushButton::clicked, this, &HtmlExportDialog::showPreview);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(insertButton_, &QPushButton::clicked, this, [this] { insertData(); });
+    connect(previewButton_, &QPushButton::clicked, this, &HtmlExportDialog::showPreview);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+HtmlExportDialog::Controls HtmlExportDialog::controls() const
+{
+    return {pages_, currentFileEdit_, htmlEdit_, dataEdit_, pictureWidthBox_, pictureHeightBox_, backgroundColourCheck_};
 }
 
 QWidget* HtmlExportDialog::createFilePage()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(q(calc::texts::kAktuelleDatei), page));
-    aktuelleDatei = new QLineEdit(page);
-    aktuelleDatei->setReadOnly(true);
-    layout->addWidget(aktuelleDatei);
+    layout->addWidget(new QLabel(toQString(calc::texts::kCurrentFileLabel), page));
+    currentFileEdit_ = new QLineEdit(page);
+    currentFileEdit_->setReadOnly(true);
+    layout->addWidget(currentFileEdit_);
     auto* buttons = new QHBoxLayout;
-    neueDatei = new QPushButton(q(calc::texts::kNeueDateiButton), page);
-    oeffnen = new QPushButton(q(calc::texts::kHtmlOeffnen), page);
-    speichern = new QPushButton(q(calc::texts::kHtmlSpeichern), page);
-    speichernUnter = new QPushButton(q(calc::texts::kHtmlSpeichernUnter), page);
-    speichernUnter->hide();
-    for (QPushButton* b : {neueDatei, oeffnen, speichern, speichernUnter})
+    newFileButton_ = new QPushButton(toQString(calc::texts::kNewFileButton), page);
+    openButton_ = new QPushButton(toQString(calc::texts::kOpenButton), page);
+    saveButton_ = new QPushButton(toQString(calc::texts::kSaveButton), page);
+    saveAsButton_ = new QPushButton(toQString(calc::texts::kSaveAsButton), page);
+    saveAsButton_->hide();
+    for (QPushButton* b : {newFileButton_, openButton_, saveButton_, saveAsButton_})
         buttons->addWidget(b);
     buttons->addStretch();
     layout->addLayout(buttons);
-    htmlText = new QPlainTextEdit(page);
-    htmlText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(htmlText, 1);
-    connect(neueDatei, &QPushButton::clicked, this, &HtmlExportDialog::askNewFile);
-    connect(oeffnen, &QPushButton::clicked, this, &HtmlExportDialog::askOpenFile);
-    connect(speichern, &QPushButton::clicked, this, [this] { saveHtmlFile(); });
+    htmlEdit_ = new QPlainTextEdit(page);
+    htmlEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(htmlEdit_, 1);
+    connect(newFileButton_, &QPushButton::clicked, this, &HtmlExportDialog::askNewFile);
+    connect(openButton_, &QPushButton::clicked, this, &HtmlExportDialog::askOpenFile);
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveHtmlFile(); });
     return page;
 }
 
@@ -116,9 +119,9 @@ QWidget* HtmlExportDialog::createDataPage()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    datenText = new QPlainTextEdit(page);
-    datenText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(datenText);
+    dataEdit_ = new QPlainTextEdit(page);
+    dataEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(dataEdit_);
     return page;
 }
 
@@ -127,29 +130,29 @@ QWidget* HtmlExportDialog::createPicturePage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
-    auto* group = new QGroupBox(q(calc::texts::kBildgroesse), page);
+    auto* group = new QGroupBox(toQString(calc::texts::kPictureSizeGroup), page);
     auto* sizes = new QHBoxLayout(group);
-    breite = new QSpinBox(group);
-    hoehe = new QSpinBox(group);
-    for (QSpinBox* box : {breite, hoehe})
+    pictureWidthBox_ = new QSpinBox(group);
+    pictureHeightBox_ = new QSpinBox(group);
+    for (QSpinBox* box : {pictureWidthBox_, pictureHeightBox_})
         box->setRange(2, 999999);
-    breite->setValue(300);
-    hoehe->setValue(400);
-    sizes->addWidget(new QLabel(q(calc::texts::kBreite), group));
-    sizes->addWidget(breite);
-    sizes->addWidget(new QLabel(q(calc::texts::kHoehe), group));
-    sizes->addWidget(hoehe);
+    pictureWidthBox_->setValue(300);
+    pictureHeightBox_->setValue(400);
+    sizes->addWidget(new QLabel(toQString(calc::texts::kWidthLabel), group));
+    sizes->addWidget(pictureWidthBox_);
+    sizes->addWidget(new QLabel(toQString(calc::texts::kHeightLabel), group));
+    sizes->addWidget(pictureHeightBox_);
     row->addWidget(group);
-    hintergrundfarbe = new QCheckBox(q(calc::texts::kHintergrundfarbe), page);
-    row->addWidget(hintergrundfarbe);
-    auto* refresh = new QPushButton(q(calc::texts::kAktualisieren), page);
+    backgroundColourCheck_ = new QCheckBox(toQString(calc::texts::kBackgroundColourCheck), page);
+    row->addWidget(backgroundColourCheck_);
+    auto* refresh = new QPushButton(toQString(calc::texts::kRefreshButton), page);
     refresh->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     row->addWidget(refresh);
     row->addStretch();
     layout->addLayout(row);
     auto* scroll = new QScrollArea(page);
-    bild = new QLabel(scroll);
-    scroll->setWidget(bild);
+    pictureView_ = new QLabel(scroll);
+    scroll->setWidget(pictureView_);
     layout->addWidget(scroll, 1);
     connect(refresh, &QPushButton::clicked, this, &HtmlExportDialog::refreshPicture);
     return page;
@@ -160,13 +163,13 @@ void HtmlExportDialog::showData()
     QStringList lines;
     for (const std::string& line : data_.lines())
         lines << toQString(line);
-    datenText->setPlainText(lines.join(QChar('\n')));
-    const int index = pages->indexOf(picturePage_);
+    dataEdit_->setPlainText(lines.join(QChar('\n')));
+    const int index = pages_->indexOf(picturePage_);
     if (data_.pictureShown() && index < 0)
-        pages->addTab(picturePage_, q(calc::texts::kPageGrafik));
+        pages_->addTab(picturePage_, toQString(calc::texts::kPicturePage));
     else if (!data_.pictureShown() && index >= 0)
-        pages->removeTab(index);
-    pages->setCurrentIndex(0);
+        pages_->removeTab(index);
+    pages_->setCurrentIndex(0);
 }
 
 void HtmlExportDialog::setPicture(const QImage& picture)
@@ -178,8 +181,8 @@ void HtmlExportDialog::setPicture(const QImage& picture)
 
 QImage HtmlExportDialog::sizedPicture() const
 {
-    QImage out(breite->value(), hoehe->value(), QImage::Format_RGB32);
-    out.fill(hintergrundfarbe->isChecked() ? palette().color(QPalette::Window) : QColor(Qt::white));
+    QImage out(pictureWidthBox_->value(), pictureHeightBox_->value(), QImage::Format_RGB32);
+    out.fill(backgroundColourCheck_->isChecked() ? palette().color(QPalette::Window) : QColor(Qt::white));
     if (!picture_.isNull()) {
         QPainter painter(&out);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -192,35 +195,35 @@ QImage HtmlExportDialog::sizedPicture() const
 void HtmlExportDialog::refreshPicture()
 {
     const QImage image = sizedPicture();
-    bild->setPixmap(QPixmap::fromImage(image));
-    bild->resize(image.size());
+    pictureView_->setPixmap(QPixmap::fromImage(image));
+    pictureView_->resize(image.size());
 }
 
 bool HtmlExportDialog::openHtmlFile(const QString& path)
 {
     const auto document = calc::readHtmlFile(toStdString(path).c_str());
     if (!document) {
-        std::string message = calc::texts::kNichtOeffnen;
+        std::string message(calc::texts::kCannotOpen);
         message.replace(message.find("%1"), 2, toStdString(path));
-        message.replace(message.find("%2"), 2, calc::texts::kNichtLesbar);
+        message.replace(message.find("%2"), 2, calc::texts::kMissingOrUnreadable);
         messages_.show(message);
         return false;
     }
     currentFile_ = path;
     currentUtf8_ = document->utf8;
-    aktuelleDatei->setText(path);
-    htmlText->setPlainText(withLineFeeds(toQString(document->text)));
+    currentFileEdit_->setText(path);
+    htmlEdit_->setPlainText(withLineFeeds(toQString(document->text)));
     return true;
 }
 
 bool HtmlExportDialog::saveHtmlFile()
 {
     if (currentFile_.isEmpty()) {
-        messages_.show(calc::texts::kKeineHtmlDatei);
+        messages_.show(std::string(calc::texts::kNoHtmlFile));
         return false;
     }
     const std::string error =
-        calc::writeHtmlFile(toStdString(currentFile_).c_str(), {withCrLf(htmlText->toPlainText()), currentUtf8_});
+        calc::writeHtmlFile(toStdString(currentFile_).c_str(), {withCrLf(htmlEdit_->toPlainText()), currentUtf8_});
     if (!error.empty()) {
         messages_.show(error);
         return false;
@@ -232,11 +235,11 @@ bool HtmlExportDialog::createHtmlFile(const QString& folder, const QString& name
                               bool replaceExisting)
 {
     if (name.trimmed().isEmpty()) {
-        messages_.show(calc::texts::kKeinDateiname);
+        messages_.show(std::string(calc::texts::kNoFileName));
         return false;
     }
     if (!QFileInfo(folder).isDir()) {
-        messages_.show(q(calc::texts::kVerzeichnisFehlt).arg(folder).toStdString());
+        messages_.show(toStdString(toQString(calc::texts::kFolderMissing).arg(folder)));
         return false;
     }
     const auto path = calc::htmlFileName(toStdString(folder).c_str(), toStdString(name.trimmed()));
@@ -259,26 +262,26 @@ bool HtmlExportDialog::createHtmlFile(const QString& folder, const QString& name
 bool HtmlExportDialog::insertData()
 {
     if (currentFile_.isEmpty()) {
-        messages_.show(calc::texts::kKeineHtmlDatei);
+        messages_.show(std::string(calc::texts::kNoHtmlFile));
         return false;
     }
-    const auto inserted = calc::insertAtMarker(toStdString(htmlText->toPlainText()), linesOf(datenText));
+    const auto inserted = calc::insertAtMarker(toStdString(htmlEdit_->toPlainText()), linesOf(dataEdit_));
     if (!inserted) {
-        messages_.show(calc::texts::kKeineMarke);
+        messages_.show(std::string(calc::texts::kNoMarker));
         return false;
     }
-    if (pages->indexOf(picturePage_) >= 0 && !data_.pictureFileName().empty()) {
+    if (pages_->indexOf(picturePage_) >= 0 && !data_.pictureFileName().empty()) {
         const QString picturePath =
             QFileInfo(currentFile_).absoluteDir().filePath(toQString(data_.pictureFileName()));
         if (!sizedPicture().save(picturePath, "JPG")) {
-            messages_.show(q(calc::texts::kBildNichtGeschrieben).arg(picturePath).toStdString());
+            messages_.show(toStdString(toQString(calc::texts::kCannotWritePicture).arg(picturePath)));
             return false;
         }
     }
-    const QString before = htmlText->toPlainText();
-    htmlText->setPlainText(withLineFeeds(toQString(*inserted)));
+    const QString before = htmlEdit_->toPlainText();
+    htmlEdit_->setPlainText(withLineFeeds(toQString(*inserted)));
     if (!saveHtmlFile()) {
-        htmlText->setPlainText(before);
+        htmlEdit_->setPlainText(before);
         return false;
     }
     return true;
@@ -288,28 +291,28 @@ void HtmlExportDialog::askNewFile()
 {
     NewHtmlPageDialog dialog(this);
     if (!currentFile_.isEmpty())
-        dialog.verzeichnis->setText(QFileInfo(currentFile_).absolutePath());
+        dialog.setFolder(QFileInfo(currentFile_).absolutePath());
     while (dialog.exec() == QDialog::Accepted) {
-        const QString folder = dialog.verzeichnis->text();
-        const QString name = dialog.dateiname->text().trimmed();
+        const QString folder = dialog.folder();
+        const QString name = dialog.fileName();
         bool replace = false;
         if (!name.isEmpty() && QFileInfo(folder).isDir()) {
             const QString path = toQString(calc::htmlFileName(toStdString(folder).c_str(), toStdString(name)).string());
             if (QFileInfo::exists(path)) {
-                replace = QMessageBox::question(this, windowTitle(), q(calc::texts::kDateiVorhanden).arg(path))
+                replace = QMessageBox::question(this, windowTitle(), toQString(calc::texts::kFileExists).arg(path))
                           == QMessageBox::Yes;
                 if (!replace)
                     continue;
             }
         }
-        if (createHtmlFile(folder, name, dialog.ueberschrift->text(), dialog.text->toPlainText(), replace))
+        if (createHtmlFile(folder, name, dialog.heading(), dialog.text(), replace))
             return;
     }
 }
 
 void HtmlExportDialog::askOpenFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), currentFile_, q(calc::texts::kHtmlFilter));
+    const QString path = QFileDialog::getOpenFileName(this, QString(), currentFile_, toQString(calc::texts::kHtmlFilter));
     if (!path.isEmpty())
         openHtmlFile(path);
 }
@@ -317,7 +320,7 @@ void HtmlExportDialog::askOpenFile()
 void HtmlExportDialog::showPreview()
 {
     if (currentFile_.isEmpty()) {
-        messages_.show(calc::texts::kKeineHtmlDatei);
+        messages_.show(std::string(calc::texts::kNoHtmlFile));
         return;
     }
     QDialog preview(this);
@@ -325,7 +328,7 @@ void HtmlExportDialog::showPreview()
     preview.resize(640, 480);
     auto* layout = new QVBoxLayout(&preview);
     auto* browser = new QTextBrowser(&preview);
-    browser->setObjectName(QStringLiteral("vorschau"));
+    browser->setObjectName(QStringLiteral("preview"));
     browser->setSource(QUrl::fromLocalFile(currentFile_));
     layout->addWidget(browser);
     preview.exec();

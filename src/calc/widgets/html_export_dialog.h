@@ -47,21 +47,17 @@ public:
     // it, on the background colour or on white.
     QImage sizedPicture() const;
 
-    QTabWidget* pages = nullptr;
-    QLineEdit* aktuelleDatei = nullptr;
-    QPlainTextEdit* htmlText = nullptr;
-    QPlainTextEdit* datenText = nullptr;
-    QSpinBox* breite = nullptr;
-    QSpinBox* hoehe = nullptr;
-    QCheckBox* hintergrundfarbe = nullptr;
-    QLabel* bild = nullptr;
-    QPushButton* neueDatei = nullptr;
-    QPushButton* oeffnen = nullptr;
-    QPushButton* speichern = nullptr;
-    QPushButton* speichernUnter = nullptr;
-    QPushButton* einfuegen = nullptr;
-    QPushButton* vorschau = nullptr;
-    QPushButton* schliessen = nullptr;
+    // The controls a user types into or reads.
+    struct Controls {
+        QTabWidget* pages;
+        QLineEdit* currentFile;
+        QPlainTextEdit* htmlText;
+        QPlainTextEdit* dataText;
+        QSpinBox* pictureWidth;
+        QSpinBox* pictureHeight;
+        QCheckBox* backgroundColour;
+    };
+    Controls controls() const;
 
 private:
     QWidget* createFilePage();
@@ -71,6 +67,22 @@ private:
     void askOpenFile();
     void showPreview();
     void refreshPicture();
+
+    QTabWidget* pages_ = nullptr;
+    QLineEdit* currentFileEdit_ = nullptr;
+    QPlainTextEdit* htmlEdit_ = nullptr;
+    QPlainTextEdit* dataEdit_ = nullptr;
+    QSpinBox* pictureWidthBox_ = nullptr;
+    QSpinBox* pictureHeightBox_ = nullptr;
+    QCheckBox* backgroundColourCheck_ = nullptr;
+    QLabel* pictureView_ = nullptr;
+    QPushButton* newFileButton_ = nullptr;
+    QPushButton* openButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* saveAsButton_ = nullptr;
+    QPushButton* insertButton_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 
     Messages& messages_;
     calc::HtmlDataText data_;

@@ -1,6 +1,7 @@
 #include "calc/widgets/new_html_page_dialog.h"
 
 #include "calc/widgets/ui_texts.h"
+#include "support/widgets/qt_text.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,32 +16,42 @@ namespace quillmar::calc {
 
 NewHtmlPageDialog::NewHtmlPageDialog(QWidget* parent) : QDialog(parent)
 {
-    const auto q = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    setWindowTitle(q(calc::texts::kNeueDateiCaption));
+    using namespace calc::texts;
+    setWindowTitle(toQString(kNewPageCaption));
     auto* form = new QFormLayout(this);
     auto* folderRow = new QHBoxLayout;
-    verzeichnis = new QLineEdit(QDir::homePath(), this);
-    auto* choose = new QPushButton(q(calc::texts::kVerzeichnisWaehlen), this);
-    folderRow->addWidget(verzeichnis, 1);
+    folderEdit_ = new QLineEdit(QDir::homePath(), this);
+    auto* choose = new QPushButton(toQString(kChooseFolderButton), this);
+    folderRow->addWidget(folderEdit_, 1);
     folderRow->addWidget(choose);
-    form->addRow(q(calc::texts::kAusgabeverzeichnis), folderRow);
-    dateiname = new QLineEdit(q(calc::texts::kDateinameVorgabe), this);
-    form->addRow(q(calc::texts::kDateiname), dateiname);
-    ueberschrift = new QLineEdit(this);
-    form->addRow(q(calc::texts::kUeberschrift), ueberschrift);
-    text = new QPlainTextEdit(this);
-    form->addRow(q(calc::texts::kText), text);
+    form->addRow(toQString(kFolderLabel), folderRow);
+    fileNameEdit_ = new QLineEdit(toQString(kDefaultFileName), this);
+    form->addRow(toQString(kFileNameLabel), fileNameEdit_);
+    headingEdit_ = new QLineEdit(this);
+    form->addRow(toQString(kHeadingLabel), headingEdit_);
+    textEdit_ = new QPlainTextEdit(this);
+    form->addRow(toQString(kTextLabel), textEdit_);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(q(calc::texts::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(q(calc::texts::kAbbrechen), QDialogButtonBox::RejectRole);
+    buttons->addButton(toQString(kOkButton), QDialogButtonBox::AcceptRole);
+    buttons->addButton(toQString(kCancelButton), QDialogButtonBox::RejectRole);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(choose, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QString(), verzeichnis->text());
+        const QString folder = QFileDialog::getExistingDirectory(this, QString(), folderEdit_->text());
         if (!folder.isEmpty())
-            verzeichnis->setText(folder);
+            folderEdit_->setText(folder);
     });
 }
+
+void NewHtmlPageDialog::setFolder(const QString& folder) { folderEdit_->setText(folder); }
+
+QString NewHtmlPageDialog::folder() const { return folderEdit_->text(); }
+
+QString NewHtmlPageDialog::fileName() const { return fileNameEdit_->text().trimmed(); }
+
+QString NewHtmlPageDialog::heading() const { return headingEdit_->text(); }
+
+QString NewHtmlPageDialog::text() const { return textEdit_->toPlainText(); }
 
 } // namespace quillmar::calc

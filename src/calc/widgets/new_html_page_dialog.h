@@ -12,10 +12,18 @@ class NewHtmlPageDialog : public QDialog {
 public:
     explicit NewHtmlPageDialog(QWidget* parent = nullptr);
 
-    QLineEdit* verzeichnis = nullptr;
-    QLineEdit* dateiname = nullptr;
-    QLineEdit* ueberschrift = nullptr;
-    QPlainTextEdit* text = nullptr;
+    void setFolder(const QString& folder);
+    QString folder() const;
+    // The file name without leading and trailing blanks.
+    QString fileName() const;
+    QString heading() const;
+    QString text() const;
+
+private:
+    QLineEdit* folderEdit_ = nullptr;
+    QLineEdit* fileNameEdit_ = nullptr;
+    QLineEdit* headingEdit_ = nullptr;
+    QPlainTextEdit* textEdit_ = nullptr;
 };
 
 } // namespace quillmar::calc

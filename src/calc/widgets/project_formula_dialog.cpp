@@ -26,8 +26,6 @@ namespace quillmar::calc {
 
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
 constexpr std::array<const char*, 15> kFunctions = {"SIN", "COS",  "TAN", "ARCSIN", "ARCCOS", "ARCTAN", "LG",  "LN",
                                                     "EXP", "SQR",  "SQRT", "SGN",   "RAD",    "GRAD",   "ABS"};
 constexpr std::array<const char*, 15> kExamples = {
@@ -42,28 +40,28 @@ constexpr std::array<const char*, 20> kKeys = {"7", "8", "9", "+", "(", "4", "5"
 ProjectFormulaDialog::ProjectFormulaDialog(CalcEnvironment& environment, QWidget* parent)
     : QDialog(parent), env_(environment), pattern_(toQString(engine::texts::defaultPattern))
 {
-    setWindowTitle(q(calc::texts::kProjCaption));
+    setWindowTitle(toQString(calc::texts::kProjectDialogCaption));
     resize(545, 365);
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(12);
     setFont(dialogFont);
 
     auto* layout = new QHBoxLayout(this);
-    pages = new QTabWidget(this);
-    pages->addTab(createInputPage(), q(calc::texts::kPageEingeben));
-    pages->addTab(createImportPage(), q(calc::texts::kPageImportieren));
-    pages->addTab(createComputePage(), q(calc::texts::kPageBerechnen));
-    layout->addWidget(pages, 3);
+    pages_ = new QTabWidget(this);
+    pages_->addTab(createInputPage(), toQString(calc::texts::kInputPage));
+    pages_->addTab(createImportPage(), toQString(calc::texts::kImportPage));
+    pages_->addTab(createComputePage(), toQString(calc::texts::kComputePage));
+    layout->addWidget(pages_, 3);
 
     auto* side = new QVBoxLayout;
-    auto* group = new QGroupBox(q(calc::texts::kDefinierte), this);
+    auto* group = new QGroupBox(toQString(calc::texts::kDefinedGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
-    definierte = new QListWidget(group);
-    groupLayout->addWidget(definierte);
+    definedList_ = new QListWidget(group);
+    groupLayout->addWidget(definedList_);
     side->addWidget(group, 1);
-    auto* format = new QPushButton(q(calc::texts::kProjZahlenformat), this);
-    auto* close = new QPushButton(q(calc::texts::kProjSchliessen), this);
-    auto* help = new QPushButton(q(calc::texts::kProjHilfe), this);
+    auto* format = new QPushButton(toQString(calc::texts::kNumberFormatButton), this);
+    auto* close = new QPushButton(toQString(calc::texts::kProjectCloseButton), this);
+    auto* help = new QPushButton(toQString(calc::texts::kProjectHelpButton), this);
     for (QPushButton* b : {format, close, help}) {
         b->setAutoDefault(false);
         side->addWidget(b);
@@ -71,9 +69,9 @@ ProjectFormulaDialog::ProjectFormulaDialog(CalcEnvironment& environment, QWidget
     layout->addLayout(side, 2);
 
     // A click takes the definition into the edit field, to change and define again.
-    connect(definierte, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        eingabe->setText(item->text());
-        pages->setCurrentIndex(0);
+    connect(definedList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        formulaEdit_->setText(item->text());
+        pages_->setCurrentIndex(0);
     });
     connect(format, &QPushButton::clicked, this, [this] {
         engine::NumberFormatDialog& dialog = env_.numberFormat();
@@ -85,20 +83,26 @@ ProjectFormulaDialog::ProjectFormulaDialog(CalcEnvironment& environment, QWidget
     connect(help, &QPushButton::clicked, this, [this] { env_.openHelp(); });
 }
 
+ProjectFormulaDialog::Controls ProjectFormulaDialog::controls() const
+{
+    return {pages_,      formulaEdit_,    resultLabel_,  functionList_, exampleList_,
+            importList_, expressionEdit_, computedList_, definedList_};
+}
+
 QWidget* ProjectFormulaDialog::createInputPage()
 {
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    eingabe = new QLineEdit(q(calc::texts::kStartFormel), page);
-    eingabe->setToolTip(q(calc::texts::kHintAusdruck));
-    eingabe->setMaxLength(255);
-    definierenButton = new QPushButton(q(calc::texts::kDefinieren), page);
-    definierenButton->setStyleSheet(QStringLiteral("color: red;"));
-    definierenButton->setAutoDefault(false);
-    layout->addWidget(eingabe, 0, 0, 1, 2);
-    layout->addWidget(definierenButton, 0, 2);
-    ergebnis = new QLabel(page);
-    layout->addWidget(ergebnis, 1, 0, 1, 3);
+    formulaEdit_ = new QLineEdit(toQString(calc::texts::kInitialFormula), page);
+    formulaEdit_->setToolTip(toQString(calc::texts::kExpressionHint));
+    formulaEdit_->setMaxLength(255);
+    defineButton_ = new QPushButton(toQString(calc::texts::kDefineButton), page);
+    defineButton_->setStyleSheet(QStringLiteral("color: red;"));
+    defineButton_->setAutoDefault(false);
+    layout->addWidget(formulaEdit_, 0, 0, 1, 2);
+    layout->addWidget(defineButton_, 0, 2);
+    resultLabel_ = new QLabel(page);
+    layout->addWidget(resultLabel_, 1, 0, 1, 3);
 
     auto* pad = new QGridLayout;
     pad->setSpacing(2);
@@ -107,30 +111,30 @@ QWidget* ProjectFormulaDialog::createInputPage()
         key->setFixedSize(26, 24);
         key->setAutoDefault(false);
         key->setFocusPolicy(Qt::NoFocus);
-        connect(key, &QPushButton::clicked, this, [this, key] { eingabe->insert(key->text()); });
+        connect(key, &QPushButton::clicked, this, [this, key] { formulaEdit_->insert(key->text()); });
         pad->addWidget(key, static_cast<int>(i / 5), static_cast<int>(i % 5));
     }
     layout->addLayout(pad, 2, 0, Qt::AlignTop);
 
-    funktionen = new QListWidget(page);
-    funktionen->setToolTip(q(calc::texts::kHintFunktion));
+    functionList_ = new QListWidget(page);
+    functionList_->setToolTip(toQString(calc::texts::kFunctionHint));
     for (const char* name : kFunctions)
-        funktionen->addItem(QString::fromLatin1(name));
-    beispiele = new QListWidget(page);
+        functionList_->addItem(QString::fromLatin1(name));
+    exampleList_ = new QListWidget(page);
     for (const char* example : kExamples)
-        beispiele->addItem(QString::fromLatin1(example));
+        exampleList_->addItem(QString::fromLatin1(example));
     auto* functionsBox = new QVBoxLayout;
-    functionsBox->addWidget(new QLabel(q(calc::texts::kFunktionen), page));
-    functionsBox->addWidget(funktionen);
+    functionsBox->addWidget(new QLabel(toQString(calc::texts::kFunctionsLabel), page));
+    functionsBox->addWidget(functionList_);
     auto* examplesBox = new QVBoxLayout;
-    examplesBox->addWidget(new QLabel(q(calc::texts::kBeispiele), page));
-    examplesBox->addWidget(beispiele);
+    examplesBox->addWidget(new QLabel(toQString(calc::texts::kExamplesLabel), page));
+    examplesBox->addWidget(exampleList_);
     layout->addLayout(functionsBox, 2, 1);
     layout->addLayout(examplesBox, 2, 2);
 
     auto* buttons = new QHBoxLayout;
-    auto* all = new QPushButton(q(calc::texts::kLoeschenAlle), page);
-    auto* one = new QPushButton(q(calc::texts::kLoeschenEine), page);
+    auto* all = new QPushButton(toQString(calc::texts::kDeleteAllButton), page);
+    auto* one = new QPushButton(toQString(calc::texts::kDeleteButton), page);
     for (QPushButton* b : {all, one}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -138,18 +142,18 @@ QWidget* ProjectFormulaDialog::createInputPage()
     buttons->addStretch();
     layout->addLayout(buttons, 3, 0, 1, 3);
 
-    connect(definierenButton, &QPushButton::clicked, this, [this] { definieren(); });
-    connect(eingabe, &QLineEdit::returnPressed, this, [this] { definieren(); });
-    connect(funktionen, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        eingabe->insert(item->text() + QChar('('));
-        eingabe->setFocus();
+    connect(defineButton_, &QPushButton::clicked, this, [this] { define(); });
+    connect(formulaEdit_, &QLineEdit::returnPressed, this, [this] { define(); });
+    connect(functionList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        formulaEdit_->insert(item->text() + QChar('('));
+        formulaEdit_->setFocus();
     });
-    connect(beispiele, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        eingabe->setText(item->text());
-        eingabe->setFocus();
+    connect(exampleList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        formulaEdit_->setText(item->text());
+        formulaEdit_->setFocus();
     });
-    connect(all, &QPushButton::clicked, this, &ProjectFormulaDialog::loeschenAlle);
-    connect(one, &QPushButton::clicked, this, &ProjectFormulaDialog::loeschen);
+    connect(all, &QPushButton::clicked, this, &ProjectFormulaDialog::deleteAll);
+    connect(one, &QPushButton::clicked, this, &ProjectFormulaDialog::deleteSelected);
     return page;
 }
 
@@ -157,13 +161,13 @@ QWidget* ProjectFormulaDialog::createImportPage()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* open = new QPushButton(q(calc::texts::kFormeldateiOeffnen), page);
-    importListe = new QListWidget(page);
-    importListe->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* open = new QPushButton(toQString(calc::texts::kOpenFormulaFileButton), page);
+    importList_ = new QListWidget(page);
+    importList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* buttons = new QHBoxLayout;
-    auto* all = new QPushButton(q(calc::texts::kAlleUebernehmen), page);
-    auto* selected = new QPushButton(q(calc::texts::kAuswahlUebernehmen), page);
-    auto* save = new QPushButton(q(calc::texts::kProjSpeichernUnter), page);
+    auto* all = new QPushButton(toQString(calc::texts::kTakeAllButton), page);
+    auto* selected = new QPushButton(toQString(calc::texts::kTakeSelectedButton), page);
+    auto* save = new QPushButton(toQString(calc::texts::kSaveFormulasButton), page);
     for (QPushButton* b : {open, all, selected, save})
         b->setAutoDefault(false);
     buttons->addWidget(all);
@@ -171,11 +175,11 @@ QWidget* ProjectFormulaDialog::createImportPage()
     buttons->addStretch();
     buttons->addWidget(save);
     layout->addWidget(open);
-    layout->addWidget(importListe, 1);
+    layout->addWidget(importList_, 1);
     layout->addLayout(buttons);
     connect(open, &QPushButton::clicked, this, &ProjectFormulaDialog::askOpen);
-    connect(all, &QPushButton::clicked, this, &ProjectFormulaDialog::alleUebernehmen);
-    connect(selected, &QPushButton::clicked, this, &ProjectFormulaDialog::auswahlUebernehmen);
+    connect(all, &QPushButton::clicked, this, &ProjectFormulaDialog::takeAll);
+    connect(selected, &QPushButton::clicked, this, &ProjectFormulaDialog::takeSelected);
     connect(save, &QPushButton::clicked, this, &ProjectFormulaDialog::askSave);
     return page;
 }
@@ -185,18 +189,18 @@ QWidget* ProjectFormulaDialog::createComputePage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
-    ausdruck = new QLineEdit(page);
-    ausdruck->setToolTip(q(calc::texts::kHintAusdruck));
-    ausdruck->setMaxLength(255);
-    auto* compute = new QPushButton(q(calc::texts::kBerechnenButton), page);
+    expressionEdit_ = new QLineEdit(page);
+    expressionEdit_->setToolTip(toQString(calc::texts::kExpressionHint));
+    expressionEdit_->setMaxLength(255);
+    auto* compute = new QPushButton(toQString(calc::texts::kComputeButton), page);
     compute->setAutoDefault(false);
-    row->addWidget(ausdruck, 1);
+    row->addWidget(expressionEdit_, 1);
     row->addWidget(compute);
-    ausdruecke = new QListWidget(page);
+    computedList_ = new QListWidget(page);
     layout->addLayout(row);
-    layout->addWidget(ausdruecke, 1);
-    connect(compute, &QPushButton::clicked, this, &ProjectFormulaDialog::berechnen);
-    connect(ausdruck, &QLineEdit::returnPressed, this, &ProjectFormulaDialog::berechnen);
+    layout->addWidget(computedList_, 1);
+    connect(compute, &QPushButton::clicked, this, &ProjectFormulaDialog::compute);
+    connect(expressionEdit_, &QLineEdit::returnPressed, this, &ProjectFormulaDialog::compute);
     return page;
 }
 
@@ -208,67 +212,67 @@ void ProjectFormulaDialog::showEvent(QShowEvent* event)
 
 void ProjectFormulaDialog::refresh()
 {
-    definierte->clear();
+    definedList_->clear();
     for (const std::string& definition : env_.store().list())
-        definierte->addItem(toQString(definition));
+        definedList_->addItem(toQString(definition));
     env_.refreshFormulaLists();
 }
 
-bool ProjectFormulaDialog::definieren()
+bool ProjectFormulaDialog::define()
 {
-    const calc::TypedLine result = calc::defineLine(env_.store(), toStdString(eingabe->text()), toStdString(pattern_));
+    const calc::TypedLine result = calc::defineLine(env_.store(), toStdString(formulaEdit_->text()), toStdString(pattern_));
     switch (result.kind) {
     case calc::TypedLine::Kind::refused:
-        ergebnis->clear();
-        env_.messages().show(q(calc::texts::kNichtDefiniert).arg(eingabe->text()).toStdString());
-        eingabe->setFocus();
+        resultLabel_->clear();
+        env_.messages().show(toStdString(toQString(calc::texts::kNotADefinition).arg(formulaEdit_->text())));
+        formulaEdit_->setFocus();
         return false;
     case calc::TypedLine::Kind::definition:
-        ergebnis->setText(q(calc::texts::kDefiniert).arg(toQString(result.shown)));
+        resultLabel_->setText(toQString(calc::texts::kDefined).arg(toQString(result.shown)));
         refresh();
         break;
     case calc::TypedLine::Kind::value:
-        ergebnis->setText(toQString(result.shown));
+        resultLabel_->setText(toQString(result.shown));
         break;
     }
-    eingabe->selectAll();
-    eingabe->setFocus();
+    formulaEdit_->selectAll();
+    formulaEdit_->setFocus();
     return true;
 }
 
-void ProjectFormulaDialog::loeschen()
+void ProjectFormulaDialog::deleteSelected()
 {
-    QListWidgetItem* item = definierte->currentItem();
+    QListWidgetItem* item = definedList_->currentItem();
     if (!item) {
-        env_.messages().show(calc::texts::kKeineAuswahl);
+        env_.messages().show(std::string(calc::texts::kNothingSelected));
         return;
     }
     env_.store().remove(calc::definitionName(toStdString(item->text())));
     refresh();
 }
 
-void ProjectFormulaDialog::loeschenAlle()
+void ProjectFormulaDialog::deleteAll()
 {
     env_.store().clear();
     refresh();
 }
 
-bool ProjectFormulaDialog::formeldateiLaden(const QString& path)
+bool ProjectFormulaDialog::loadFormulaFile(const QString& path)
 {
-    calc::CalcWindowRecord file;
+    calc::CalcWindowState file;
     if (const std::string error = calc::openCalcWindow(file, toStdString(path).c_str()); !error.empty()) {
         env_.messages().show(error);
         return false;
     }
-    importListe->clear();
-    for (const std::string& line : file.text) {
+    importList_->clear();
+    for (const std::string& line : file.textLines) {
         if (!QString::fromStdString(line).trimmed().isEmpty())
-            importListe->addItem(toQString(line));
+            importList_->addItem(toQString(line));
     }
     return true;
 }
 
-void ProjectFormulaDialog::take(const std::vector<std::string>& lines)
+void ProjectFormulaDialog::takeLines(const std::vector<std::string>& lines)
 {
     const std::vector<std::string> refused = calc::defineLines(env_.store(), lines);
     refresh();
@@ -276,36 +280,36 @@ void ProjectFormulaDialog::take(const std::vector<std::string>& lines)
         QStringList shown;
         for (const std::string& line : refused)
             shown << toQString(line);
-        env_.messages().show(q(calc::texts::kNichtUebernommen).arg(shown.join(QChar('\n'))).toStdString());
+        env_.messages().show(toStdString(toQString(calc::texts::kLinesNotTaken).arg(shown.join(QChar('\n')))));
     }
 }
 
-void ProjectFormulaDialog::alleUebernehmen()
+void ProjectFormulaDialog::takeAll()
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < importListe->count(); ++i)
-        lines.push_back(toStdString(importListe->item(i)->text()));
-    take(lines);
+    for (int i = 0; i < importList_->count(); ++i)
+        lines.push_back(toStdString(importList_->item(i)->text()));
+    takeLines(lines);
 }
 
-void ProjectFormulaDialog::auswahlUebernehmen()
+void ProjectFormulaDialog::takeSelected()
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < importListe->count(); ++i) {
-        if (importListe->item(i)->isSelected())
-            lines.push_back(toStdString(importListe->item(i)->text()));
+    for (int i = 0; i < importList_->count(); ++i) {
+        if (importList_->item(i)->isSelected())
+            lines.push_back(toStdString(importList_->item(i)->text()));
     }
     if (lines.empty()) {
-        env_.messages().show(calc::texts::kKeineAuswahl);
+        env_.messages().show(std::string(calc::texts::kNothingSelected));
         return;
     }
-    take(lines);
+    takeLines(lines);
 }
 
-bool ProjectFormulaDialog::formelnSpeichern(const QString& path)
+bool ProjectFormulaDialog::saveFormulas(const QString& path)
 {
-    calc::CalcWindowRecord file;
-    file.text = env_.store().list();
+    calc::CalcWindowState file;
+    file.textLines = env_.store().list();
     if (const std::string error = calc::saveCalcWindow(file, toStdString(path).c_str()); !error.empty()) {
         env_.messages().show(error);
         return false;
@@ -313,41 +317,41 @@ bool ProjectFormulaDialog::formelnSpeichern(const QString& path)
     return true;
 }
 
-void ProjectFormulaDialog::berechnen()
+void ProjectFormulaDialog::compute()
 {
-    if (ausdruck->text().trimmed().isEmpty())
+    if (expressionEdit_->text().trimmed().isEmpty())
         return;
     const calc::TypedLine result =
-        calc::computeExpression(env_.store(), toStdString(ausdruck->text()), toStdString(pattern_));
+        calc::computeExpression(env_.store(), toStdString(expressionEdit_->text()), toStdString(pattern_));
     if (result.kind == calc::TypedLine::Kind::refused) {
         env_.messages().show(engine::texts::kInvalidExpression);
         return;
     }
-    ausdruecke->addItem(toQString(result.shown));
-    ausdruecke->scrollToBottom();
+    computedList_->addItem(toQString(result.shown));
+    computedList_->scrollToBottom();
     if (result.kind == calc::TypedLine::Kind::definition)
         refresh();
-    ausdruck->selectAll();
+    expressionEdit_->selectAll();
 }
 
 void ProjectFormulaDialog::askOpen()
 {
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(q(calc::texts::kFormelOpenFilter));
-    dialog.setDefaultSuffix(q(calc::texts::kFormelSuffix));
+    dialog.setNameFilter(toQString(calc::texts::kFormulaOpenFilter));
+    dialog.setDefaultSuffix(toQString(calc::texts::kFormulaSuffix));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        formeldateiLaden(dialog.selectedFiles().constFirst());
+        loadFormulaFile(dialog.selectedFiles().constFirst());
 }
 
 void ProjectFormulaDialog::askSave()
 {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(q(calc::texts::kFormelSaveFilter));
-    dialog.setDefaultSuffix(q(calc::texts::kFormelSuffix));
+    dialog.setNameFilter(toQString(calc::texts::kFormulaSaveFilter));
+    dialog.setDefaultSuffix(toQString(calc::texts::kFormulaSuffix));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        formelnSpeichern(dialog.selectedFiles().constFirst());
+        saveFormulas(dialog.selectedFiles().constFirst());
 }
 
 } // namespace quillmar::calc

@@ -5,6 +5,9 @@
 // Everything it shows about definitions comes from the shared store.
 #include <QDialog>
 
+#include <string>
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -21,32 +24,35 @@ public:
     explicit ProjectFormulaDialog(CalcEnvironment& environment, QWidget* parent = nullptr);
 
     // The button actions, also reached by the keyboard.
-    bool definieren();
-    void loeschen();
-    void loeschenAlle();
+    bool define();
+    void deleteSelected();
+    void deleteAll();
     // Reads a formula file into the import list; false (after the message) on failure.
-    bool formeldateiLaden(const QString& path);
-    void alleUebernehmen();
-    void auswahlUebernehmen();
+    bool loadFormulaFile(const QString& path);
+    void takeAll();
+    void takeSelected();
     // Writes every definition as a formula file; false (after the message) on failure.
-    bool formelnSpeichern(const QString& path);
-    void berechnen();
+    bool saveFormulas(const QString& path);
+    void compute();
     // Fills the list "Definierte Projektformeln" from the store.
     void refresh();
 
     QString numberPattern() const { return pattern_; }
     void setNumberPattern(const QString& pattern) { pattern_ = pattern; }
 
-    QTabWidget* pages = nullptr;
-    QLineEdit* eingabe = nullptr;
-    QLabel* ergebnis = nullptr;
-    QPushButton* definierenButton = nullptr;
-    QListWidget* funktionen = nullptr;
-    QListWidget* beispiele = nullptr;
-    QListWidget* importListe = nullptr;
-    QLineEdit* ausdruck = nullptr;
-    QListWidget* ausdruecke = nullptr;
-    QListWidget* definierte = nullptr;
+    // The controls a user types into, clicks or reads.
+    struct Controls {
+        QTabWidget* pages;
+        QLineEdit* formulaEdit;
+        QLabel* result;
+        QListWidget* functions;
+        QListWidget* examples;
+        QListWidget* importList;
+        QLineEdit* expressionEdit;
+        QListWidget* computed;
+        QListWidget* defined;
+    };
+    Controls controls() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,12 +61,22 @@ private:
     QWidget* createInputPage();
     QWidget* createImportPage();
     QWidget* createComputePage();
-    void take(const std::vector<std::string>& lines);
+    void takeLines(const std::vector<std::string>& lines);
     void askOpen();
     void askSave();
 
     CalcEnvironment& env_;
     QString pattern_;
+    QTabWidget* pages_ = nullptr;
+    QLineEdit* formulaEdit_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
+    QPushButton* defineButton_ = nullptr;
+    QListWidget* functionList_ = nullptr;
+    QListWidget* exampleList_ = nullptr;
+    QListWidget* importList_ = nullptr;
+    QLineEdit* expressionEdit_ = nullptr;
+    QListWidget* computedList_ = nullptr;
+    QListWidget* definedList_ = nullptr;
 };
 
 } // namespace quillmar::calc

@@ -47,18 +47,18 @@ protected:
     // Types text at the caret, then presses Enter as the keyboard would.
     static void typeLine(CalcWindow& w, const QString& text)
     {
-        w.editor->insertPlainText(text);
+        w.editor()->insertPlainText(text);
         pressEnter(w);
     }
     static void pressEnter(CalcWindow& w)
     {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(w.editor, &press);
+        QApplication::sendEvent(w.editor(), &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(w.editor, &release);
+        QApplication::sendEvent(w.editor(), &release);
     }
-    static QString text(const CalcWindow& w) { return w.editor->toPlainText(); }
-    static int caretLine(const CalcWindow& w) { return w.editor->textCursor().blockNumber(); }
+    static QString text(const CalcWindow& w) { return w.editor()->toPlainText(); }
+    static int caretLine(const CalcWindow& w) { return w.editor()->textCursor().blockNumber(); }
 
     std::unique_ptr<CalcEnvironment> makeEnvironment()
     {

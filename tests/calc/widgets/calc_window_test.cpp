@@ -32,12 +32,12 @@ TEST_F(CalcWindowTest, EnterInDirectModeWorksTheLineAndBreaksIt)
     EXPECT_EQ(text(w), "x = 6 * (3*5-4)\nx*2=\n132,000\n3+4=5\n");
 
     // Enter on a line in the middle puts the value directly below it.
-    w.editor->clear();
+    w.editor()->clear();
     typeLine(w, "1+2=");
     typeLine(w, "2*3=");
-    QTextCursor caret(w.editor->document()->findBlockByNumber(0));
+    QTextCursor caret(w.editor()->document()->findBlockByNumber(0));
     caret.movePosition(QTextCursor::EndOfBlock);
-    w.editor->setTextCursor(caret);
+    w.editor()->setTextCursor(caret);
     pressEnter(w);
     EXPECT_EQ(text(w), "1+2=\n3,000\n\n3,000\n2*3=\n6,000\n");
 }
@@ -59,9 +59,9 @@ TEST_F(CalcWindowTest, DirectCommands)
 TEST_F(CalcWindowTest, EnterInProgramModeNeverEvaluates)
 {
     Window& w = window();
-    w.action("programmModus")->trigger();
+    w.action("programMode")->trigger();
     EXPECT_FALSE(w.directMode());
-    EXPECT_TRUE(w.action("programmStarten")->isEnabled());
+    EXPECT_TRUE(w.action("runProgram")->isEnabled());
     typeLine(w, "y=1");
     typeLine(w, "3+4=5");
     EXPECT_EQ(text(w), "y=1\n3+4=5\n");
@@ -69,10 +69,10 @@ TEST_F(CalcWindowTest, EnterInProgramModeNeverEvaluates)
     EXPECT_EQ(store.size(), 0u);
 
     // "D<->P" goes back to direct mode.
-    w.action("modusWechseln")->trigger();
+    w.action("switchMode")->trigger();
     EXPECT_TRUE(w.directMode());
-    EXPECT_FALSE(w.action("programmStarten")->isEnabled());
-    EXPECT_TRUE(w.action("direktModus")->isChecked());
+    EXPECT_FALSE(w.action("runProgram")->isEnabled());
+    EXPECT_TRUE(w.action("directMode")->isChecked());
 }
 
 TEST_F(CalcWindowTest, EachRunWithOutputOpensItsOwnWindow)
@@ -80,9 +80,9 @@ TEST_F(CalcWindowTest, EachRunWithOutputOpensItsOwnWindow)
     Window& w = window();
     w.setNumberPattern("0.00");
     w.setDirectMode(false);
-    w.editor->setPlainText("; Kreisfläche\nr=2\nA=3,14159*r^2\nAusgabe(A)\nAusgabe(A*2)\nA*2=");
-    w.action("programmStarten")->trigger();
-    w.action("programmStarten")->trigger();
+    w.editor()->setPlainText("; Kreisfläche\nr=2\nA=3,14159*r^2\nAusgabe(A)\nAusgabe(A*2)\nA*2=");
+    w.action("runProgram")->trigger();
+    w.action("runProgram")->trigger();
     const auto windows = env->windows();
     ASSERT_EQ(windows.size(), 3u);
     for (Window* out : {windows[1], windows[2]}) {
@@ -94,8 +94,8 @@ TEST_F(CalcWindowTest, EachRunWithOutputOpensItsOwnWindow)
     }
 
     // Only definitions and comments: no window.
-    w.editor->setPlainText(";x\nb=1");
-    w.action("programmStarten")->trigger();
+    w.editor()->setPlainText(";x\nb=1");
+    w.action("runProgram")->trigger();
     EXPECT_EQ(env->windows().size(), 3u);
     EXPECT_NE(store.find("B"), nullptr);
 }
@@ -104,7 +104,7 @@ TEST_F(CalcWindowTest, NewWindowsCloseWithTheirOwner)
 {
     numberFormat.setPattern("0.0");
     auto* owner = &window();
-    Window* child = owner->neu();
+    Window* child = owner->newWindow();
     EXPECT_EQ(child->parent(), owner);
     EXPECT_EQ(child->numberPattern(), "0.0");
     EXPECT_TRUE(child->directMode());
@@ -123,8 +123,8 @@ TEST_F(CalcWindowTest, SavedWindowOpensAsItWasInAnotherWindow)
     f.setPointSize(14);
     f.setBold(true);
     f.setItalic(true);
-    w.editor->setFont(f);
-    w.editor->setPlainText("r=2\nDATEN_ENDE\n\tAusgabe(r)\n");
+    w.editor()->setFont(f);
+    w.editor()->setPlainText("r=2\nDATEN_ENDE\n\tAusgabe(r)\n");
     w.resize(500, 300);
     w.move(40, 50);
     const QString path = QString::fromStdString((folder / "kreis.REF").string());
@@ -135,30 +135,52 @@ TEST_F(CalcWindowTest, SavedWindowOpensAsItWasInAnotherWindow)
     EXPECT_FALSE(other.directMode());
     EXPECT_EQ(other.numberPattern(), "0.00");
     EXPECT_EQ(text(other), text(w));
-    EXPECT_TRUE(other.editor->font().bold());
-    EXPECT_TRUE(other.editor->font().italic());
-    EXPECT_EQ(other.editor->font().pointSize(), 14);
-    EXPECT_EQ(other.editor->font().family(), "DejaVu Sans");
+    EXPECT_TRUE(other.editor()->font().bold());
+    EXPECT_TRUE(other.editor()->font().italic());
+    EXPECT_EQ(other.editor()->font().pointSize(), 14);
+    EXPECT_EQ(other.editor()->font().family(), "DejaVu Sans");
     EXPECT_EQ(other.size(), w.size());
     EXPECT_EQ(other.geometry().topLeft(), w.geometry().topLeft());
     EXPECT_EQ(other.fileName(), path);
     EXPECT_EQ(other.windowTitle(), "kreis.REF");
-    EXPECT_EQ(other.editor->textCursor().position(), 0);
+    EXPECT_EQ(other.editor()->textCursor().position(), 0);
 
-    // Plain text keeps mode and pattern.
+    // Plain text keeps mode, pattern, font and place.
     const QString plain = QString::fromStdString((folder / "k.for").string());
     ASSERT_TRUE(w.saveFile(plain));
     Window& third = window();
+    const QFont font = third.editor()->font();
+    const QRect place = third.geometry();
     ASSERT_TRUE(third.openFile(plain));
     EXPECT_TRUE(third.directMode());
     EXPECT_EQ(third.numberPattern(), "0.000");
     EXPECT_EQ(text(third), text(w));
+    EXPECT_EQ(third.editor()->font(), font);
+    EXPECT_EQ(third.geometry(), place);
 
     // A broken file shows its message.
     std::ofstream(folder / "falsch.ref") << "rechnenfenster\r\n";
     EXPECT_FALSE(third.openFile(QString::fromStdString((folder / "falsch.ref").string())));
     EXPECT_EQ(messages.shown.back(), "Datei kann nicht geladen werden.");
     EXPECT_EQ(third.fileName(), plain);
+}
+
+TEST_F(CalcWindowTest, BrokenFileKeepsWhatWasReadBeforeTheFault)
+{
+    Window& w = window();
+    w.editor()->setPlainText("r=2");
+    const QFont font = w.editor()->font();
+    std::ofstream(folder / "halb.ref", std::ios::binary) << "Rechnenfenster\r\n0.0\r\n1#Courier New#1#0#0#0#rot#10#\r\n";
+    EXPECT_FALSE(w.openFile(QString::fromStdString((folder / "halb.ref").string())));
+    EXPECT_EQ(messages.shown, Lines{"'rot' ist kein gültiger Integerwert"});
+    EXPECT_EQ(w.numberPattern(), "0.0");
+    EXPECT_FALSE(w.directMode());
+    EXPECT_EQ(w.editor()->font().family(), "Courier New");
+    EXPECT_TRUE(w.editor()->font().bold());
+    // The size was not reached: it stays as it was given, in pixels.
+    EXPECT_EQ(w.editor()->font().pixelSize(), font.pixelSize());
+    EXPECT_EQ(text(w), "r=2");
+    EXPECT_EQ(w.fileName(), "");
 }
 
 TEST_F(CalcWindowTest, FormulaListAndHtmlFragment)
@@ -172,15 +194,15 @@ TEST_F(CalcWindowTest, FormulaListAndHtmlFragment)
     w.writeHtmlFragment();
     EXPECT_EQ(env->htmlDialog().dataText().lines(), (Lines{"<BR>", "Rechnenfenster<BR>", "x=3<BR>", "f(x)=2*x<BR>", "<BR>"}));
 
-    w.action("projektformelnAnzeigen")->trigger();
-    ASSERT_EQ(w.zeigeformel->count(), 2);
-    EXPECT_EQ(w.zeigeformel->item(0)->text(), "x=3=3");
-    EXPECT_EQ(w.zeigeformel->item(1)->text(), "f(x)=2*x=6");
+    w.action("showProjectFormulas")->trigger();
+    ASSERT_EQ(w.formulaList()->count(), 2);
+    EXPECT_EQ(w.formulaList()->item(0)->text(), "x=3=3");
+    EXPECT_EQ(w.formulaList()->item(1)->text(), "f(x)=2*x=6");
     w.setNumberPattern("0.0");
-    EXPECT_EQ(w.zeigeformel->item(0)->text(), "x=3=3,0");
+    EXPECT_EQ(w.formulaList()->item(0)->text(), "x=3=3,0");
 
     // A click appends the entry as the last line.
-    emit w.zeigeformel->itemClicked(w.zeigeformel->item(1));
+    emit w.formulaList()->itemClicked(w.formulaList()->item(1));
     EXPECT_TRUE(text(w).endsWith("\nf(x)=2*x=6,0"));
 
     w.writeHtmlFragment();
@@ -188,10 +210,10 @@ TEST_F(CalcWindowTest, FormulaListAndHtmlFragment)
 
     store.clear();
     env->refreshFormulaLists();
-    EXPECT_EQ(w.zeigeformel->count(), 0);
-    w.action("projektformelnAnzeigen")->trigger();
-    EXPECT_TRUE(w.zeigeformel->isHidden());
-    EXPECT_FALSE(w.action("projektformelnAnzeigen")->isChecked());
+    EXPECT_EQ(w.formulaList()->count(), 0);
+    w.action("showProjectFormulas")->trigger();
+    EXPECT_TRUE(w.formulaList()->isHidden());
+    EXPECT_FALSE(w.action("showProjectFormulas")->isChecked());
 }
 
 } // namespace

@@ -37,11 +37,11 @@ TEST_F(HtmlOutput, NewPageTakesTwoInsertionsAtTheMarker)
     EXPECT_EQ(d.currentFile().toStdString(), page.string());
 
     quillmar::calc::CalcWindow& w = window();
-    w.editor->setPlainText("r=2");
+    w.editor()->setPlainText("r=2");
     w.writeHtmlFragment();
-    EXPECT_EQ(d.pages->count(), 2); // no picture page
+    EXPECT_EQ(d.controls().pages->count(), 2); // no picture page
     ASSERT_TRUE(d.insertData());
-    w.editor->setPlainText("Ausgabe(r)");
+    w.editor()->setPlainText("Ausgabe(r)");
     w.writeHtmlFragment();
     ASSERT_TRUE(d.insertData());
     const std::string html = fileText(page);
@@ -53,7 +53,7 @@ TEST_F(HtmlOutput, NewPageTakesTwoInsertionsAtTheMarker)
     // An existing page is not replaced unasked; a page without marker is refused.
     EXPECT_FALSE(d.createHtmlFile(dir, "ausgabe.htm", "", "", false));
     EXPECT_EQ(fileText(page), html);
-    d.htmlText->setPlainText("<HTML></HTML>");
+    d.controls().htmlText->setPlainText("<HTML></HTML>");
     EXPECT_FALSE(d.insertData());
     EXPECT_EQ(messages.shown.back(), "Die HTML-Datei enthält keine Stelle <!##>, an der die Daten eingefügt werden können.");
     EXPECT_EQ(fileText(page), html);
@@ -71,9 +71,9 @@ TEST_F(HtmlOutput, PictureIsWrittenBesideThePageInTheChosenSize)
     d.dataText().addPicture("123456.jpg");
     d.setPicture(source);
     d.showData();
-    EXPECT_EQ(d.pages->count(), 3);
-    d.breite->setValue(120);
-    d.hoehe->setValue(90);
+    EXPECT_EQ(d.controls().pages->count(), 3);
+    d.controls().pictureWidth->setValue(120);
+    d.controls().pictureHeight->setValue(90);
     ASSERT_TRUE(d.insertData());
     QImage written(QString::fromStdString((folder / "123456.jpg").string()));
     ASSERT_FALSE(written.isNull());
@@ -83,7 +83,7 @@ TEST_F(HtmlOutput, PictureIsWrittenBesideThePageInTheChosenSize)
     // The next user without a picture hides the page again.
     d.dataText().begin();
     d.showData();
-    EXPECT_EQ(d.pages->count(), 2);
+    EXPECT_EQ(d.controls().pages->count(), 2);
 }
 
 } // namespace
