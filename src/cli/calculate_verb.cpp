@@ -2,12 +2,11 @@
 
 #include "calc/calc_file.h"
 #include "calc/runner.h"
+#include "calc/statement.h"
 #include "calc/texts.h"
 #include "engine/definition_store.h"
-#include "engine/number_format.h"
 #include "engine/number_texts.h"
 #include "engine/texts.h"
-#include "engine/evaluate_line.h"
 
 #include <istream>
 #include <ostream>
@@ -26,17 +25,6 @@ private:
     std::ostream& stream_;
 };
 
-std::string withoutBlanks(const std::string& raw)
-{
-    std::string line;
-    line.reserve(raw.size());
-    for (char c : raw) {
-        if (c != ' ' && c != '\t' && c != '\r')
-            line.push_back(c);
-    }
-    return line;
-}
-
 // Runs a .ref, .for or .txt file in program mode and prints what its output
 // window would hold. The pattern is the file's own (.ref) unless one is given.
 int runProgramFile(const std::string& file, const std::string* pattern, std::ostream& out, std::ostream& err)
@@ -52,6 +40,38 @@ int runProgramFile(const std::string& file, const std::string* pattern, std::ost
     for (const std::string& line : output.lines)
         out << line << '\n';
     return output.hasErrors ? 1 : 0;
+}
+
+// The commands of a window's text (clear it, list the definitions into it, clear
+// the store) have no text to act on here: the stream takes them as lines like any
+// other, which the evaluator refuses.
+bool isTextCommand(const std::string& line)
+{
+    switch (calc::classify(calc::normalise(line), false)) {
+    case calc::StatementKind::clearText:
+    case calc::StatementKind::listDefinitions:
+    case calc::StatementKind::clearStore:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The one answer line to a line of the stream, worked as in direct mode: the value
+// of a computation, the message of a refused line, or nothing.
+std::string answer(engine::DefinitionStore& store, const std::string& line, const std::string& pattern)
+{
+    if (isTextCommand(line))
+        return engine::texts::kInvalidExpression;
+    const calc::DirectOutcome outcome = calc::workDirectLine(store, line, pattern);
+    switch (outcome.action) {
+    case calc::DirectOutcome::Action::insertBelow:
+        return outcome.lines.front();
+    case calc::DirectOutcome::Action::message:
+        return outcome.message;
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -88,20 +108,11 @@ int runCalculateVerb(const std::vector<std::string>& args, std::istream& in, std
 
     StreamMessages messages(err);
     engine::DefinitionStore store(messages);
-    std::string raw;
-    while (std::getline(in, raw)) {
-        std::string line = withoutBlanks(raw);
-        if (line.empty() || line.front() == ';') {
-            out << '\n';
-            continue;
-        }
-        Real value = 0;
-        if (!engine::evaluateLine(store, line, value))
-            out << engine::texts::kInvalidExpression << '\n';
-        else if (line.empty())
-            out << '\n';
-        else
-            out << engine::formatNumber(pattern, value) << '\n';
+    std::string line;
+    while (std::getline(in, line)) {
+        // Line ends of any kind: a carriage return is dropped like a blank.
+        std::erase(line, '\r');
+        out << answer(store, line, pattern) << '\n';
         // Each answer is visible at once, so the tool can be driven line by line.
         out.flush();
     }

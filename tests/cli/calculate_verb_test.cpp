@@ -53,6 +53,16 @@ TEST(Rechne, AnswersEveryLineWithOneLine)
     EXPECT_EQ(run.err, "Rekursive Definitionen nicht erlaubt!\n");
 }
 
+TEST(Rechne, CommandsOfTheWindowTextAreRefusedLines)
+{
+    // The stream has no text to clear or list into, and the store stays as it is.
+    const ToolRun run = rechne("a=2\nlösche_alle\nZeige_Fkt\nC L S\nAusgabe(a)\na=\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "\nungültiger Ausdruck\nungültiger Ausdruck\nungültiger Ausdruck\nungültiger Ausdruck\n"
+                           + quillmar::engine::formatNumber("0.000", 2) + "\n");
+    EXPECT_EQ(run.err, "");
+}
+
 TEST(Rechne, FormatsWithTheGivenPattern)
 {
     const ToolRun run = rechne("2/3=\n", {"--format", "0.00"});
