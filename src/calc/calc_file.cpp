@@ -12,14 +12,6 @@ namespace {
 
 std::string flag(bool on) { return on ? "1#" : "0#"; }
 
-std::string cannotOpen(const std::filesystem::path& path)
-{
-    std::string out(calc::texts::kCannotOpen);
-    out.replace(out.find("%1"), 2, path.string());
-    out.replace(out.find("%2"), 2, calc::texts::kMissingOrUnreadable);
-    return out;
-}
-
 // The state as the window-state text sees a window: the placement, and the text
 // field as its one stored control.
 class StateAsWindow final : public StoredWindow, private StoredControl {
@@ -106,7 +98,7 @@ std::string openCalcWindow(CalcWindowState& state, const std::filesystem::path& 
 {
     const auto bytes = fileio::readAll(path);
     if (!bytes)
-        return cannotOpen(path);
+        return text::fillIn(calc::texts::kCannotOpen, {path.string(), calc::texts::kMissingOrUnreadable});
     std::vector<std::string> lines = text::splitLines(text::decodeFileText(*bytes));
     if (!isCalcWindowFileName(path)) {
         state.textLines = std::move(lines);

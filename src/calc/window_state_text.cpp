@@ -1,20 +1,13 @@
 #include "calc/window_state_text.h"
 
 #include "calc/texts.h"
+#include "support/text.h"
 
 #include <charconv>
 
 namespace quillmar::calc {
 
 namespace {
-
-std::string fill(std::string_view pattern, const std::string& first)
-{
-    std::string out(pattern);
-    if (const auto at = out.find("%1"); at != std::string::npos)
-        out.replace(at, 2, first);
-    return out;
-}
 
 // The files write the state as a number; one other than minimised or maximised is
 // taken as normal, as a window takes it.
@@ -97,14 +90,14 @@ bool readIntField(const std::string& field, int& value, std::string& error)
 {
     if (parseStoredInt(field, value))
         return true;
-    error = fill(calc::texts::kNotAnInteger, field);
+    error = text::fillIn(calc::texts::kNotAnInteger, {field});
     return false;
 }
 
 bool WindowStateText::take(std::size_t& position, std::string& line, std::string& error) const
 {
     if (position >= lines.size()) {
-        error = fill(calc::texts::kListIndexBeyondEnd, std::to_string(position));
+        error = text::fillIn(calc::texts::kListIndexBeyondEnd, {std::to_string(position)});
         return false;
     }
     line = lines[position++];

@@ -4,6 +4,7 @@
 #include "calc/widgets/html_export_dialog.h"
 #include "calc/widgets/project_formula_dialog.h"
 #include "calc/widgets/ui_texts.h"
+#include "support/text.h"
 #include "support/widgets/qt_text.h"
 #include "engine/widgets/number_format_dialog.h"
 
@@ -76,7 +77,7 @@ void CalcEnvironment::openHelp()
 {
     const QString path = toQString((dataPrefix_ / calc::texts::kHelpPage).string());
     if (!QFileInfo::exists(path)) {
-        messages_.show(toStdString(toQString(calc::texts::kHelpMissing).arg(path)));
+        messages_.show(text::fillIn(calc::texts::kHelpMissing, {toStdString(path)}));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -3,6 +3,7 @@
 #include "calc/texts.h"
 #include "calc/widgets/new_html_page_dialog.h"
 #include "calc/widgets/ui_texts.h"
+#include "support/text.h"
 #include "support/widgets/qt_text.h"
 
 #include <QCheckBox>
@@ -203,10 +204,7 @@ bool HtmlExportDialog::openHtmlFile(const QString& path)
 {
     const auto document = calc::readHtmlFile(toStdString(path).c_str());
     if (!document) {
-        std::string message(calc::texts::kCannotOpen);
-        message.replace(message.find("%1"), 2, toStdString(path));
-        message.replace(message.find("%2"), 2, calc::texts::kMissingOrUnreadable);
-        messages_.show(message);
+        messages_.show(text::fillIn(calc::texts::kCannotOpen, {toStdString(path), calc::texts::kMissingOrUnreadable}));
         return false;
     }
     currentFile_ = path;
@@ -239,7 +237,7 @@ bool HtmlExportDialog::createHtmlFile(const QString& folder, const QString& name
         return false;
     }
     if (!QFileInfo(folder).isDir()) {
-        messages_.show(toStdString(toQString(calc::texts::kFolderMissing).arg(folder)));
+        messages_.show(text::fillIn(calc::texts::kFolderMissing, {toStdString(folder)}));
         return false;
     }
     const auto path = calc::htmlFileName(toStdString(folder).c_str(), toStdString(name.trimmed()));
@@ -274,7 +272,7 @@ bool HtmlExportDialog::insertData()
         const QString picturePath =
             QFileInfo(currentFile_).absoluteDir().filePath(toQString(data_.pictureFileName()));
         if (!sizedPicture().save(picturePath, "JPG")) {
-            messages_.show(toStdString(toQString(calc::texts::kCannotWritePicture).arg(picturePath)));
+            messages_.show(text::fillIn(calc::texts::kCannotWritePicture, {toStdString(picturePath)}));
             return false;
         }
     }

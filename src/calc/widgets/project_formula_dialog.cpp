@@ -6,6 +6,7 @@
 #include "calc/widgets/ui_texts.h"
 #include "engine/number_texts.h"
 #include "engine/texts.h"
+#include "support/text.h"
 #include "support/widgets/qt_text.h"
 #include "engine/widgets/number_format_dialog.h"
 
@@ -224,7 +225,7 @@ bool ProjectFormulaDialog::define()
     switch (result.kind) {
     case calc::TypedLine::Kind::refused:
         resultLabel_->clear();
-        env_.messages().show(toStdString(toQString(calc::texts::kNotADefinition).arg(formulaEdit_->text())));
+        env_.messages().show(text::fillIn(calc::texts::kNotADefinition, {toStdString(formulaEdit_->text())}));
         formulaEdit_->setFocus();
         return false;
     case calc::TypedLine::Kind::definition:
@@ -280,7 +281,7 @@ void ProjectFormulaDialog::takeLines(const std::vector<std::string>& lines)
         QStringList shown;
         for (const std::string& line : refused)
             shown << toQString(line);
-        env_.messages().show(toStdString(toQString(calc::texts::kLinesNotTaken).arg(shown.join(QChar('\n')))));
+        env_.messages().show(text::fillIn(calc::texts::kLinesNotTaken, {toStdString(shown.join(QChar('\n')))}));
     }
 }
 
