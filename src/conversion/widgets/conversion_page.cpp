@@ -1,7 +1,6 @@
 #include "conversion/widgets/conversion_page.h"
 
 #include "support/widgets/qt_text.h"
-#include "engine/widgets/number_edit.h"
 #include "conversion/spreadsheet_insertion.h"
 
 #include <QEvent>
@@ -29,9 +28,9 @@ bool ConversionPage::eventFilter(QObject* watched, QEvent* event)
 
 void ConversionPage::insertIntoSpreadsheet()
 {
-    if (!Rechne1Click())
+    if (!calculate())
         return;
-    const std::string error = conversion::insertIntoSpreadsheet(host_.link(), state(), toStdString(Edit1->text()),
+    const std::string error = conversion::insertIntoSpreadsheet(host_.link(), state(), toStdString(valueText()),
                                                      host_.options(), host_.dialect(), host_.dataPrefix());
     if (!error.empty())
         messages_.show(error);
@@ -44,7 +43,7 @@ void ConversionPage::readValueFromSpreadsheet()
         messages_.show(taken.error);
         return;
     }
-    Edit1->setText(toQString(taken.text));
+    setValueText(toQString(taken.text));
 }
 
 bool ConversionPage::offers(shell::PageCommand command) const
@@ -67,13 +66,13 @@ void ConversionPage::run(shell::PageCommand command)
         insertIntoSpreadsheet();
         break;
     case shell::PageCommand::compute:
-        Rechne1Click();
+        calculate();
         break;
     case shell::PageCommand::valueFromExcel:
         readValueFromSpreadsheet();
         break;
     case shell::PageCommand::numberFormat:
-        Zahlenformat1Click();
+        chooseNumberFormat();
         break;
     default:
         break;

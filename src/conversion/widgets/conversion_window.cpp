@@ -4,6 +4,7 @@
 #include "conversion/widgets/new_unit_table_dialog.h"
 #include "conversion/widgets/record_navigator.h"
 #include "conversion/widgets/table_model.h"
+#include "support/text.h"
 #include "support/widgets/qt_text.h"
 #include "engine/widgets/number_edit.h"
 #include "engine/widgets/number_format_dialog.h"
@@ -94,12 +95,12 @@ QAction* addTextButton(QToolBar& bar, const char* name, std::string_view caption
 } // namespace
 
 ConversionWindow::ConversionWindow(std::filesystem::path prefix, Messages& messages, NumberFormatSource numberFormat,
-                         QWidget* parent)
+                                   QWidget* parent)
     : QWidget(parent), messages_(messages), numberFormat_(std::move(numberFormat))
 {
     setObjectName(QStringLiteral("ConversionWindow"));
-    listModel = new TableModel(state_.quantityList(), messages_, this);
-    unitModel = new TableModel(state_.unitTable(), messages_, this);
+    quantityModel_ = new TableModel(state_.quantityList(), messages_, this);
+    unitModel_ = new TableModel(state_.unitTable(), messages_, this);
 
     pages_ = new QTabWidget(this);
     pages_->addTab(makeDisplayPage(), toQString(texts::kPageDisplay));
@@ -108,78 +109,94 @@ ConversionWindow::ConversionWindow(std::filesystem::path prefix, Messages& messa
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pages_);
 
-    newTableDialog = new NewUnitTableDialog(this);
+    newTableDialog_ = new NewUnitTableDialog(this);
 
     if (const std::string error = state_.loadQuantityList(prefix); !error.empty())
         messages_.show(error);
-    listModel->reload();
-    unitModel->reload();
+    quantityModel_->reload();
+    unitModel_->reload();
     refillQuantities();
-    if (listModel->rowCount() > 0)
-        ListGrid->selectRow(0);
+    if (quantityModel_->rowCount() > 0)
+        quantityGrid_->selectRow(0);
 }
 
 ConversionWindow::~ConversionWindow() = default;
 
+ConversionWindow::Controls ConversionWindow::controls() const
+{
+    return {pages_, quantityList_, fromUnitList_, toUnitList_, valueEdit_, resultLabel_, calculateButton_,
+            numberFormatButton_, closeButton_, quantityGrid_, unitGrid_, quantityModel_, unitModel_, newTableDialog_};
+}
+
+QString ConversionWindow::valueText() const
+{
+    return valueEdit_->text();
+}
+
+void ConversionWindow::setValueText(const QString& text)
+{
+    valueEdit_->setText(text);
+}
+
 QWidget* ConversionWindow::makeDisplayPage()
 {
     auto* page = new QWidget;
-    ListBox1 = new QListWidget(page);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setMinimumWidth(170);
-    ListBox2 = colouredList(kFromColour, page);
-    ListBox2->setObjectName(QStringLiteral("ListBox2"));
-    ListBox3 = colouredList(kIntoColour, page);
-    ListBox3->setObjectName(QStringLiteral("ListBox3"));
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &ConversionWindow::quantityChosen);
-    connect(ListBox2, &QListWidget::currentRowChanged, this, &ConversionWindow::unitChosen);
-    connect(ListBox3, &QListWidget::currentRowChanged, this, &ConversionWindow::unitChosen);
+    quantityList_ = new QListWidget(page);
+    quantityList_->setObjectName(QStringLiteral("quantityList"));
+    quantityList_->setMinimumWidth(170);
+    fromUnitList_ = colouredList(kFromColour, page);
+    fromUnitList_->setObjectName(QStringLiteral("fromUnitList"));
+    toUnitList_ = colouredList(kIntoColour, page);
+    toUnitList_->setObjectName(QStringLiteral("toUnitList"));
+    connect(quantityList_, &QListWidget::currentRowChanged, this, &ConversionWindow::quantityChosen);
+    connect(fromUnitList_, &QListWidget::currentRowChanged, this, &ConversionWindow::unitChosen);
+    connect(toUnitList_, &QListWidget::currentRowChanged, this, &ConversionWindow::unitChosen);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(titled(texts::kChooseQuantity, ListBox1, page), 1);
-    lists->addWidget(titled(texts::kConvertFrom, ListBox2, page), 1);
-    lists->addWidget(titled(texts::kConvertInto, ListBox3, page), 1);
+    lists->addWidget(titled(texts::kChooseQuantity, quantityList_, page), 1);
+    lists->addWidget(titled(texts::kConvertFrom, fromUnitList_, page), 1);
+    lists->addWidget(titled(texts::kConvertInto, toUnitList_, page), 1);
 
     auto* valueBox = new QGroupBox(toQString(texts::kEnterValue), page);
-    Edit1 = new engine::NumberEdit(valueBox);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMinValue(-1e60L);
-    Edit1->setMaxValue(1e60L);
-    Edit1->setText(QStringLiteral("1"));
-    Edit1->setMinimumWidth(140);
-    connect(Edit1, &QLineEdit::returnPressed, this, &ConversionWindow::Rechne1Click);
+    valueEdit_ = new engine::NumberEdit(valueBox);
+    valueEdit_->setObjectName(QStringLiteral("valueEdit"));
+    valueEdit_->setMinValue(-1e60L);
+    valueEdit_->setMaxValue(1e60L);
+    valueEdit_->setText(QStringLiteral("1"));
+    valueEdit_->setMinimumWidth(140);
+    connect(valueEdit_, &QLineEdit::returnPressed, this, &ConversionWindow::calculate);
     auto* valueLayout = new QVBoxLayout(valueBox);
-    valueLayout->addWidget(Edit1);
+    valueLayout->addWidget(valueEdit_);
 
-    txtshape1 = new typeset::FormulaLabel(page);
-    txtshape1->setObjectName(QStringLiteral("txtshape1"));
-    txtshape1->setTag(1); // the layout gives it its width
-    txtshape1->setShape(typeset::FrameKind::roundRect);
-    txtshape1->setBrush(QBrush(kResultColour));
-    txtshape1->setTextX(16);
-    txtshape1->setTextY(20);
-    txtshape1->setText(QString());
+    resultLabel_ = new typeset::FormulaLabel(page);
+    resultLabel_->setObjectName(QStringLiteral("resultLabel"));
+    resultLabel_->setTag(1); // the layout gives it its width
+    resultLabel_->setShape(typeset::FrameKind::roundRect);
+    resultLabel_->setBrush(QBrush(kResultColour));
+    resultLabel_->setTextX(16);
+    resultLabel_->setTextY(20);
+    resultLabel_->setText(QString());
     QFont resultFont = font();
     resultFont.setPointSizeF(resultFont.pointSizeF() * 1.4);
-    txtshape1->setFont(resultFont);
-    txtshape1->setMinimumHeight(64);
-    txtshape1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    resultLabel_->setFont(resultFont);
+    resultLabel_->setMinimumHeight(64);
+    resultLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    RechneBtn = new QPushButton(toQString(texts::kCompute), page);
-    ZahlenformatBtn = new QPushButton(toQString(texts::kNumberFormat), page);
-    SchliessenBtn = new QPushButton(toQString(texts::kClose), page);
-    connect(RechneBtn, &QPushButton::clicked, this, &ConversionWindow::Rechne1Click);
-    connect(ZahlenformatBtn, &QPushButton::clicked, this, &ConversionWindow::Zahlenformat1Click);
-    connect(SchliessenBtn, &QPushButton::clicked, this, &ConversionWindow::closeRequested);
+    calculateButton_ = new QPushButton(toQString(texts::kCompute), page);
+    numberFormatButton_ = new QPushButton(toQString(texts::kNumberFormat), page);
+    closeButton_ = new QPushButton(toQString(texts::kClose), page);
+    connect(calculateButton_, &QPushButton::clicked, this, &ConversionWindow::calculate);
+    connect(numberFormatButton_, &QPushButton::clicked, this, &ConversionWindow::chooseNumberFormat);
+    connect(closeButton_, &QPushButton::clicked, this, &ConversionWindow::closeRequested);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(RechneBtn);
-    buttons->addWidget(ZahlenformatBtn);
+    buttons->addWidget(calculateButton_);
+    buttons->addWidget(numberFormatButton_);
     buttons->addStretch(1);
-    buttons->addWidget(SchliessenBtn);
+    buttons->addWidget(closeButton_);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(valueBox, 0, Qt::AlignTop);
-    bottom->addWidget(txtshape1, 1, Qt::AlignVCenter);
+    bottom->addWidget(resultLabel_, 1, Qt::AlignVCenter);
     bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(page);
@@ -197,35 +214,35 @@ QWidget* ConversionWindow::makeEditPage()
     auto* listBar = new QToolBar(toQString(texts::kQuantityListBar), upper);
     listBar->setObjectName(QStringLiteral("listBar"));
     QAction* newTable = addTextButton(*listBar, "newTable", texts::kNewTable, QStyle::SP_FileIcon);
-    connect(newTable, &QAction::triggered, this, &ConversionWindow::NeueTabelleClick);
+    connect(newTable, &QAction::triggered, this, &ConversionWindow::newUnitTable);
     QAction* saveList = addTextButton(*listBar, "saveList", texts::kSave, QStyle::SP_DialogSaveButton);
-    connect(saveList, &QAction::triggered, this, &ConversionWindow::SpeichernListeClick);
+    connect(saveList, &QAction::triggered, this, &ConversionWindow::saveQuantityList);
     listBar->addSeparator();
-    ListGrid = makeGrid(listModel, upper);
-    ListGrid->setObjectName(QStringLiteral("ListGrid"));
-    listNavigator = new RecordNavigator(*listBar, *ListGrid, *listModel, false);
-    connect(listNavigator, &RecordNavigator::refreshRequested, this, &ConversionWindow::refreshList);
-    connect(ListGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { listRowChanged(current.row()); });
+    quantityGrid_ = makeGrid(quantityModel_, upper);
+    quantityGrid_->setObjectName(QStringLiteral("quantityGrid"));
+    quantityNavigator_ = new RecordNavigator(*listBar, *quantityGrid_, *quantityModel_, false);
+    connect(quantityNavigator_, &RecordNavigator::refreshRequested, this, &ConversionWindow::reloadQuantityList);
+    connect(quantityGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { quantityRowChanged(current.row()); });
     auto* upperLayout = new QVBoxLayout(upper);
     upperLayout->setContentsMargins(0, 0, 0, 0);
     upperLayout->addWidget(listBar);
-    upperLayout->addWidget(ListGrid);
+    upperLayout->addWidget(quantityGrid_);
 
     auto* lower = new QWidget(splitter);
     auto* unitBar = new QToolBar(toQString(texts::kUnitTableBar), lower);
     unitBar->setObjectName(QStringLiteral("unitBar"));
     QAction* saveUnits = addTextButton(*unitBar, "saveUnits", texts::kSave, QStyle::SP_DialogSaveButton);
-    connect(saveUnits, &QAction::triggered, this, &ConversionWindow::SpeichernEinheitenClick);
+    connect(saveUnits, &QAction::triggered, this, &ConversionWindow::saveUnitTable);
     unitBar->addSeparator();
-    UnitGrid = makeGrid(unitModel, lower);
-    UnitGrid->setObjectName(QStringLiteral("UnitGrid"));
-    unitNavigator = new RecordNavigator(*unitBar, *UnitGrid, *unitModel, true);
-    connect(unitNavigator, &RecordNavigator::refreshRequested, this, &ConversionWindow::refreshUnits);
+    unitGrid_ = makeGrid(unitModel_, lower);
+    unitGrid_->setObjectName(QStringLiteral("unitGrid"));
+    unitNavigator_ = new RecordNavigator(*unitBar, *unitGrid_, *unitModel_, true);
+    connect(unitNavigator_, &RecordNavigator::refreshRequested, this, &ConversionWindow::reloadUnitTable);
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->addWidget(unitBar);
-    lowerLayout->addWidget(UnitGrid);
+    lowerLayout->addWidget(unitGrid_);
 
     splitter->addWidget(upper);
     splitter->addWidget(lower);
@@ -250,18 +267,18 @@ bool ConversionWindow::ask(const QString& question)
 void ConversionWindow::refillQuantities()
 {
     {
-        const QSignalBlocker block(ListBox1);
-        ListBox1->clear();
+        const QSignalBlocker block(quantityList_);
+        quantityList_->clear();
         for (const QuantityEntry& q : state_.quantities())
-            ListBox1->addItem(toQString(q.name));
-        ListBox1->setCurrentRow(state_.chosenQuantity());
+            quantityList_->addItem(toQString(q.name));
+        quantityList_->setCurrentRow(state_.chosenQuantity());
     }
     refillUnits();
 }
 
 void ConversionWindow::refillUnits()
 {
-    for (QListWidget* list : {ListBox2, ListBox3}) {
+    for (QListWidget* list : {fromUnitList_, toUnitList_}) {
         const QSignalBlocker block(list);
         list->clear();
         for (const Unit& u : state_.units())
@@ -270,17 +287,17 @@ void ConversionWindow::refillUnits()
     const int count = static_cast<int>(state_.units().size());
     {
         // The lists show the pair that a conversion uses.
-        const QSignalBlocker blockFrom(ListBox2);
-        const QSignalBlocker blockTo(ListBox3);
-        ListBox2->setCurrentRow(state_.fromUnit() < count ? state_.fromUnit() : -1);
-        ListBox3->setCurrentRow(state_.toUnit() < count ? state_.toUnit() : -1);
+        const QSignalBlocker blockFrom(fromUnitList_);
+        const QSignalBlocker blockTo(toUnitList_);
+        fromUnitList_->setCurrentRow(state_.fromUnit() < count ? state_.fromUnit() : -1);
+        toUnitList_->setCurrentRow(state_.toUnit() < count ? state_.toUnit() : -1);
     }
     showResult();
 }
 
 void ConversionWindow::showResult()
 {
-    txtshape1->setText(toQString(state_.markup()));
+    resultLabel_->setText(toQString(state_.markup()));
 }
 
 void ConversionWindow::quantityChosen(int row)
@@ -295,14 +312,14 @@ void ConversionWindow::quantityChosen(int row)
 
 void ConversionWindow::unitChosen()
 {
-    state_.setFromUnit(ListBox2->currentRow());
-    state_.setToUnit(ListBox3->currentRow());
-    Rechne1Click();
+    state_.setFromUnit(fromUnitList_->currentRow());
+    state_.setToUnit(toUnitList_->currentRow());
+    calculate();
 }
 
-bool ConversionWindow::Rechne1Click()
+bool ConversionWindow::calculate()
 {
-    const Conversion result = state_.convert(toStdString(Edit1->text()), toStdString(pattern()));
+    const Conversion result = state_.convert(toStdString(valueEdit_->text()), toStdString(pattern()));
     if (!result.ok()) {
         messages_.show(result.error);
         return false;
@@ -311,113 +328,111 @@ bool ConversionWindow::Rechne1Click()
     return true;
 }
 
-void ConversionWindow::Zahlenformat1Click()
+void ConversionWindow::chooseNumberFormat()
 {
     if (engine::NumberFormatDialog* dialog = numberFormat_ ? numberFormat_() : nullptr)
         dialog->exec();
     // Reformat what is shown, whatever the dialog's answer.
     if (state_.chosenQuantity() >= 0 && !state_.markup().empty())
-        Rechne1Click();
+        calculate();
 }
 
 // ------------------------------------------------------------ editing page
 
 void ConversionWindow::keepUnitChanges()
 {
-    if (!unitModel->modified() || !state_.unitTableOpen())
+    if (!unitModel_->modified() || !state_.unitTableOpen())
         return;
     const std::string file = state_.unitTableFile().filename().string();
-    QString question = toQString(texts::kAskSaveUnits);
-    question.replace(QStringLiteral("%1"), toQString(file));
-    if (ask(question))
-        SpeichernEinheitenClick();
+    if (ask(toQString(text::fillIn(texts::kAskSaveUnits, {file}))))
+        saveUnitTable();
 }
 
 void ConversionWindow::offerToSaveChanges()
 {
-    listNavigator->post();
-    unitNavigator->post();
-    if (listModel->modified() && ask(toQString(texts::kAskSaveList)))
-        SpeichernListeClick();
+    quantityNavigator_->post();
+    unitNavigator_->post();
+    if (quantityModel_->modified() && ask(toQString(texts::kAskSaveList)))
+        saveQuantityList();
     keepUnitChanges();
 }
 
-void ConversionWindow::listRowChanged(int row)
+void ConversionWindow::quantityRowChanged(int row)
 {
     keepUnitChanges();
     collection::Table& list = state_.quantityList();
     if (row >= 0 && static_cast<std::size_t>(row) < list.recordCount())
         list.setRecNo(static_cast<std::size_t>(row) + 1);
     state_.followListCursor();
-    unitModel->reload();
+    unitModel_->reload();
 }
 
-void ConversionWindow::NeueTabelleClick()
+void ConversionWindow::newUnitTable()
 {
-    newTableDialog->clear();
-    if (newTableDialog->exec() != QDialog::Accepted)
+    newTableDialog_->clear();
+    if (newTableDialog_->exec() != QDialog::Accepted)
         return;
     keepUnitChanges();
-    const std::string error = state_.createUnitTable(toStdString(newTableDialog->quantityName()),
-                                                     toStdString(newTableDialog->fileName()),
-                                                     toStdString(newTableDialog->variableName()));
+    const std::string error = state_.createUnitTable(toStdString(newTableDialog_->quantityName()),
+                                                     toStdString(newTableDialog_->fileName()),
+                                                     toStdString(newTableDialog_->variableName()));
     if (!error.empty()) {
         messages_.show(error);
         return;
     }
-    listModel->reload();
-    unitModel->reload();
+    quantityModel_->reload();
+    unitModel_->reload();
     refillQuantities();
     // The new entry, ready for its units.
-    const QSignalBlocker block(ListGrid->selectionModel());
-    ListGrid->selectRow(listModel->rowCount() - 1);
+    const QSignalBlocker block(quantityGrid_->selectionModel());
+    quantityGrid_->selectRow(quantityModel_->rowCount() - 1);
 }
 
-void ConversionWindow::SpeichernListeClick()
+void ConversionWindow::saveQuantityList()
 {
-    listNavigator->post();
+    quantityNavigator_->post();
     if (const std::string error = state_.saveQuantityList(); !error.empty()) {
         messages_.show(error);
         return;
     }
-    listModel->markSaved();
+    quantityModel_->markSaved();
     refillQuantities();
 }
 
-void ConversionWindow::SpeichernEinheitenClick()
+void ConversionWindow::saveUnitTable()
 {
-    unitNavigator->post();
+    unitNavigator_->post();
     if (const std::string error = state_.saveUnitTable(); !error.empty()) {
         messages_.show(error);
         return;
     }
-    unitModel->markSaved();
+    unitModel_->markSaved();
     refillQuantities();
 }
 
-void ConversionWindow::refreshList()
+void ConversionWindow::reloadQuantityList()
 {
-    listNavigator->cancel();
-    if ((listModel->modified() || unitModel->modified()) && !ask(toQString(texts::kAskDiscard)))
+    quantityNavigator_->cancel();
+    if ((quantityModel_->modified() || unitModel_->modified()) && !ask(toQString(texts::kAskDiscard)))
         return;
-    const int row = ListGrid->currentIndex().row();
+    const int row = quantityGrid_->currentIndex().row();
     if (const std::string error = state_.loadQuantityList(state_.prefix()); !error.empty())
         messages_.show(error);
-    listModel->reload();
+    quantityModel_->reload();
     refillQuantities();
-    if (listModel->rowCount() > 0)
-        ListGrid->selectRow(std::clamp(row, 0, listModel->rowCount() - 1));
+    if (quantityModel_->rowCount() > 0)
+        quantityGrid_->selectRow(std::clamp(row, 0, quantityModel_->rowCount() - 1));
     state_.followListCursor();
-    unitModel->reload();
+    unitModel_->reload();
 }
 
-void ConversionWindow::refreshUnits()
+void ConversionWindow::reloadUnitTable()
 {
-    unitNavigator->cancel();
-    if (unitModel->modified() && !ask(toQString(texts::kAskDiscard)))
+    unitNavigator_->cancel();
+    if (unitModel_->modified() && !ask(toQString(texts::kAskDiscard)))
         return;
     state_.followListCursor();
-    unitModel->reload();
+    unitModel_->reload();
 }
 
 } // namespace quillmar::conversion

@@ -46,20 +46,20 @@ public:
 
     // Loads the quantity list below the data folder prefix.
     ConversionWindow(std::filesystem::path prefix, Messages& messages, NumberFormatSource numberFormat,
-                QWidget* parent = nullptr);
+                     QWidget* parent = nullptr);
     ~ConversionWindow() override;
 
     ConversionState& state() { return state_; }
 
     // "Rechne": converts the field's value between the chosen units; false (after
     // a message) when nothing could be converted.
-    bool Rechne1Click();
+    bool calculate();
     // "Zahlenformat": the dialog, then a new conversion whatever its result.
-    void Zahlenformat1Click();
+    void chooseNumberFormat();
     // "Neue Tabelle", and the two "Speichern" of the editing page.
-    void NeueTabelleClick();
-    void SpeichernListeClick();
-    void SpeichernEinheitenClick();
+    void newUnitTable();
+    void saveQuantityList();
+    void saveUnitTable();
 
     // Before the program ends: offers to save unsaved changes of the editing page.
     void offerToSaveChanges();
@@ -67,23 +67,24 @@ public:
     // The pattern results are formatted with.
     QString pattern() const;
 
-    // --- controls (named as the window's parts) ---
-    QTabWidget* pages_ = nullptr;
-    QListWidget* ListBox1 = nullptr; // the quantities
-    QListWidget* ListBox2 = nullptr; // "Umrechnen von", yellow
-    QListWidget* ListBox3 = nullptr; // "Umrechnen in", aqua
-    engine::NumberEdit* Edit1 = nullptr;    // "Wert eingeben"
-    typeset::FormulaLabel* txtshape1 = nullptr;
-    QPushButton* RechneBtn = nullptr;
-    QPushButton* ZahlenformatBtn = nullptr;
-    QPushButton* SchliessenBtn = nullptr;
-    QTableView* ListGrid = nullptr;
-    QTableView* UnitGrid = nullptr;
-    TableModel* listModel = nullptr;
-    TableModel* unitModel = nullptr;
-    RecordNavigator* listNavigator = nullptr;
-    RecordNavigator* unitNavigator = nullptr;
-    NewUnitTableDialog* newTableDialog = nullptr;
+    // The window's controls, for tests that drive it as a user would.
+    struct Controls {
+        QTabWidget* pages;
+        QListWidget* quantityList;
+        QListWidget* fromUnitList;
+        QListWidget* toUnitList;
+        engine::NumberEdit* valueEdit;
+        typeset::FormulaLabel* resultLabel;
+        QPushButton* calculateButton;
+        QPushButton* numberFormatButton;
+        QPushButton* closeButton;
+        QTableView* quantityGrid;
+        QTableView* unitGrid;
+        TableModel* quantityModel;
+        TableModel* unitModel;
+        NewUnitTableDialog* newTableDialog;
+    };
+    Controls controls() const;
 
 signals:
     // "&Schließen": the main window closes, which ends the program.
@@ -92,6 +93,11 @@ signals:
 protected:
     // Questions the user answers with yes or no (a message box in the program).
     virtual bool ask(const QString& question);
+
+protected:
+    // The text of the field "Wert eingeben".
+    QString valueText() const;
+    void setValueText(const QString& text);
 
 private:
     QWidget* makeDisplayPage();
@@ -102,11 +108,28 @@ private:
 
     void quantityChosen(int row);
     void unitChosen();
-    void listRowChanged(int row);
-    void refreshList();
-    void refreshUnits();
+    void quantityRowChanged(int row);
+    void reloadQuantityList();
+    void reloadUnitTable();
     // Before the unit table is replaced: offers to save unsaved changes.
     void keepUnitChanges();
+
+    QTabWidget* pages_ = nullptr;
+    QListWidget* quantityList_ = nullptr;
+    QListWidget* fromUnitList_ = nullptr; // "Umrechnen von", yellow
+    QListWidget* toUnitList_ = nullptr;   // "Umrechnen in", aqua
+    engine::NumberEdit* valueEdit_ = nullptr; // "Wert eingeben"
+    typeset::FormulaLabel* resultLabel_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* numberFormatButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QTableView* quantityGrid_ = nullptr;
+    QTableView* unitGrid_ = nullptr;
+    TableModel* quantityModel_ = nullptr;
+    TableModel* unitModel_ = nullptr;
+    RecordNavigator* quantityNavigator_ = nullptr;
+    RecordNavigator* unitNavigator_ = nullptr;
+    NewUnitTableDialog* newTableDialog_ = nullptr;
 
     Messages& messages_;
     NumberFormatSource numberFormat_;

@@ -14,18 +14,18 @@ namespace quillmar::conversion {
 NewUnitTableDialog::NewUnitTableDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(toQString(texts::kNewTableCaption));
-    Groesse = new QLineEdit(this);
-    Groesse->setMaxLength(40);
-    Datei = new QLineEdit(this);
-    Datei->setMaxLength(40);
-    Datei->setPlaceholderText(QStringLiteral("laenge.cds"));
-    Variable = new QLineEdit(this);
-    Variable->setMaxLength(40);
+    quantityNameEdit_ = new QLineEdit(this);
+    quantityNameEdit_->setMaxLength(40);
+    fileNameEdit_ = new QLineEdit(this);
+    fileNameEdit_->setMaxLength(40);
+    fileNameEdit_->setPlaceholderText(QStringLiteral("laenge.cds"));
+    variableNameEdit_ = new QLineEdit(this);
+    variableNameEdit_->setMaxLength(40);
 
     auto* form = new QFormLayout;
-    form->addRow(toQString(texts::kNewQuantityName), Groesse);
-    form->addRow(toQString(texts::kNewFileName), Datei);
-    form->addRow(toQString(texts::kNewVariable), Variable);
+    form->addRow(toQString(texts::kNewQuantityName), quantityNameEdit_);
+    form->addRow(toQString(texts::kNewFileName), fileNameEdit_);
+    form->addRow(toQString(texts::kNewVariable), variableNameEdit_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(toQString(texts::kOk));
@@ -39,16 +39,16 @@ NewUnitTableDialog::NewUnitTableDialog(QWidget* parent) : QDialog(parent)
     setMinimumWidth(360);
 }
 
-QString NewUnitTableDialog::quantityName() const { return Groesse->text(); }
-QString NewUnitTableDialog::fileName() const { return Datei->text(); }
-QString NewUnitTableDialog::variableName() const { return Variable->text(); }
+QString NewUnitTableDialog::quantityName() const { return quantityNameEdit_->text(); }
+QString NewUnitTableDialog::fileName() const { return fileNameEdit_->text(); }
+QString NewUnitTableDialog::variableName() const { return variableNameEdit_->text(); }
 
 void NewUnitTableDialog::clear()
 {
-    Groesse->clear();
-    Datei->clear();
-    Variable->clear();
-    Groesse->setFocus();
+    quantityNameEdit_->clear();
+    fileNameEdit_->clear();
+    variableNameEdit_->clear();
+    quantityNameEdit_->setFocus();
 }
 
 } // namespace quillmar::conversion

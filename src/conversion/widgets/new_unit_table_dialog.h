@@ -18,9 +18,18 @@ public:
     // Empties the fields for the next table.
     void clear();
 
-    QLineEdit* Groesse = nullptr;
-    QLineEdit* Datei = nullptr;
-    QLineEdit* Variable = nullptr;
+    // The dialog's fields, for tests that fill them in as a user would.
+    struct Controls {
+        QLineEdit* quantityNameEdit;
+        QLineEdit* fileNameEdit;
+        QLineEdit* variableNameEdit;
+    };
+    Controls controls() const { return {quantityNameEdit_, fileNameEdit_, variableNameEdit_}; }
+
+private:
+    QLineEdit* quantityNameEdit_ = nullptr;
+    QLineEdit* fileNameEdit_ = nullptr;
+    QLineEdit* variableNameEdit_ = nullptr;
 };
 
 } // namespace quillmar::conversion
