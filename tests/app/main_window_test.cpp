@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, HelpAndHomepageOpenTheLocalPages)
     f.action(QStringLiteral("conversionHelp"))->trigger(); // no conversion window: the program help
     std::filesystem::create_directories(folder / "hilfe");
     std::ofstream(folder / "hilfe" / "index.htm") << "<html></html>";
-    f.numberFormatDialog().HelpBtn->click();
+    f.numberFormatDialog().controls().helpButton->click();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
     ASSERT_EQ(catcher.opened.size(), 4u);

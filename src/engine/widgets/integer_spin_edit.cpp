@@ -23,7 +23,7 @@ QToolButton* makeArrowButton(QWidget* parent, Qt::ArrowType arrow)
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true); // holding a button keeps stepping
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    button->setFixedWidth(IntegerSpinEdit::buttonWidth);
+    button->setFixedWidth(IntegerSpinEdit::kButtonWidth);
     return button;
 }
 
@@ -43,7 +43,7 @@ IntegerSpinEdit::IntegerSpinEdit(QWidget* parent)
     buttons_->setCursor(Qt::ArrowCursor);
     connect(up_, &QToolButton::clicked, this, &IntegerSpinEdit::stepUp);
     connect(down_, &QToolButton::clicked, this, &IntegerSpinEdit::stepDown);
-    setTextMargins(0, 0, buttonWidth + 2, 0);
+    setTextMargins(0, 0, kButtonWidth + 2, 0);
     setMinimumHeight(lowestHeight());
     placeButtons();
 }
@@ -72,7 +72,7 @@ bool IntegerSpinEdit::spinEnabled() const
 void IntegerSpinEdit::setSpinEnabled(bool enabled)
 {
     buttons_->setHidden(!enabled);
-    setTextMargins(0, 0, enabled ? buttonWidth + 2 : 0, 0);
+    setTextMargins(0, 0, enabled ? kButtonWidth + 2 : 0, 0);
 }
 
 void IntegerSpinEdit::stepUp()
@@ -174,7 +174,7 @@ void IntegerSpinEdit::changeEvent(QEvent* event)
 void IntegerSpinEdit::placeButtons()
 {
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    buttons_->setGeometry(width() - buttonWidth - frame, frame, buttonWidth, std::max(0, height() - 2 * frame));
+    buttons_->setGeometry(width() - kButtonWidth - frame, frame, kButtonWidth, std::max(0, height() - 2 * frame));
 }
 
 } // namespace quillmar::engine

@@ -20,8 +20,8 @@ class IntegerSpinEdit : public QLineEdit {
 
 public:
     // Width and height of the button pair.
-    static constexpr int buttonWidth = 15;
-    static constexpr int buttonHeight = 17;
+    static constexpr int kButtonWidth = 15;
+    static constexpr int kButtonHeight = 17;
 
     explicit IntegerSpinEdit(QWidget* parent = nullptr);
 

@@ -22,63 +22,68 @@ NumberFormatDialog::NumberFormatDialog(QWidget* parent)
 {
     setWindowTitle(toQString(engine::texts::dialogCaption));
 
-    FormatEdit = new QComboBox(this);
-    FormatEdit->setEditable(true);
-    FormatEdit->setInsertPolicy(QComboBox::NoInsert); // typing a pattern does not add it to the presets
+    patternChooser_ = new QComboBox(this);
+    patternChooser_->setEditable(true);
+    patternChooser_->setInsertPolicy(QComboBox::NoInsert); // typing a pattern does not add it to the presets
     for (std::string_view preset : engine::texts::presetPatterns)
-        FormatEdit->addItem(toQString(preset));
+        patternChooser_->addItem(toQString(preset));
     auto* chooseLabel = new QLabel(toQString(engine::texts::chooseFormatLabel), this);
-    chooseLabel->setBuddy(FormatEdit);
+    chooseLabel->setBuddy(patternChooser_);
 
-    Unform = new QListWidget(this);
+    sampleList_ = new QListWidget(this);
     for (std::string_view sample : engine::texts::sampleNumbers)
-        Unform->addItem(toQString(sample));
-    Form = new QListWidget(this);
-    for (QListWidget* list : {Unform, Form})
+        sampleList_->addItem(toQString(sample));
+    formattedList_ = new QListWidget(this);
+    for (QListWidget* list : {sampleList_, formattedList_})
         list->setFocusPolicy(Qt::NoFocus);
 
-    OKBtn = new QPushButton(toQString(engine::texts::okButton), this);
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(toQString(engine::texts::cancelButton), this);
-    HelpBtn = new QPushButton(toQString(engine::texts::helpButton), this);
-    HelpBtn->setAutoDefault(false);
+    okButton_ = new QPushButton(toQString(engine::texts::okButton), this);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(toQString(engine::texts::cancelButton), this);
+    helpButton_ = new QPushButton(toQString(engine::texts::helpButton), this);
+    helpButton_->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKBtn, QDialogButtonBox::AcceptRole);
-    buttons->addButton(CancelBtn, QDialogButtonBox::RejectRole);
-    buttons->addButton(HelpBtn, QDialogButtonBox::HelpRole);
+    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    buttons->addButton(helpButton_, QDialogButtonBox::HelpRole);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(Unform);
-    lists->addWidget(Form);
+    lists->addWidget(sampleList_);
+    lists->addWidget(formattedList_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(toQString(engine::texts::displayFormatLabel), this));
     layout->addWidget(chooseLabel);
-    layout->addWidget(FormatEdit);
+    layout->addWidget(patternChooser_);
     layout->addWidget(new QLabel(toQString(engine::texts::samplesLabel), this));
     layout->addLayout(lists);
     layout->addWidget(buttons);
 
-    connect(FormatEdit, &QComboBox::editTextChanged, this, &NumberFormatDialog::refillForm);
+    connect(patternChooser_, &QComboBox::editTextChanged, this, &NumberFormatDialog::showFormattedSamples);
     connect(buttons, &QDialogButtonBox::accepted, this, &NumberFormatDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &NumberFormatDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { emit helpRequested(engine::texts::helpContext); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { emit helpRequested(engine::texts::helpContext); });
 
-    refillForm(FormatEdit->currentText());
+    showFormattedSamples(patternChooser_->currentText());
+}
+
+NumberFormatDialog::Controls NumberFormatDialog::controls() const
+{
+    return {patternChooser_, sampleList_, formattedList_, okButton_, cancelButton_, helpButton_};
 }
 
 void NumberFormatDialog::showEvent(QShowEvent* event)
 {
-    FormatEdit->setEditText(pattern_);
-    refillForm(pattern_); // also when the text did not change
-    FormatEdit->setFocus();
-    FormatEdit->lineEdit()->selectAll();
+    patternChooser_->setEditText(pattern_);
+    showFormattedSamples(pattern_); // also when the text did not change
+    patternChooser_->setFocus();
+    patternChooser_->lineEdit()->selectAll();
     QDialog::showEvent(event);
 }
 
 void NumberFormatDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::HelpContents)) {
-        HelpBtn->click();
+        helpButton_->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -86,15 +91,15 @@ void NumberFormatDialog::keyPressEvent(QKeyEvent* event)
 
 void NumberFormatDialog::accept()
 {
-    pattern_ = FormatEdit->currentText();
+    pattern_ = patternChooser_->currentText();
     QDialog::accept();
 }
 
-void NumberFormatDialog::refillForm(const QString& pattern)
+void NumberFormatDialog::showFormattedSamples(const QString& pattern)
 {
-    Form->clear();
+    formattedList_->clear();
     for (const std::string& text : formatSampleNumbers(toStdString(pattern)))
-        Form->addItem(toQString(text));
+        formattedList_->addItem(toQString(text));
 }
 
 } // namespace quillmar::engine

@@ -22,12 +22,16 @@ public:
     QString pattern() const { return pattern_; }
     void setPattern(const QString& pattern) { pattern_ = pattern; }
 
-    QListWidget* Unform = nullptr;
-    QListWidget* Form = nullptr;
-    QComboBox* FormatEdit = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
+    // The dialog's controls, for tests that drive it as a user would.
+    struct Controls {
+        QComboBox* patternChooser;
+        QListWidget* sampleList;    // the sample numbers as typed
+        QListWidget* formattedList; // the same numbers in the chosen pattern
+        QPushButton* okButton;
+        QPushButton* cancelButton;
+        QPushButton* helpButton;
+    };
+    Controls controls() const;
 
 signals:
     // The help button or F1: the application opens the help page of the context.
@@ -41,8 +45,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void refillForm(const QString& pattern);
+    void showFormattedSamples(const QString& pattern);
 
+    QComboBox* patternChooser_ = nullptr;
+    QListWidget* sampleList_ = nullptr;
+    QListWidget* formattedList_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
     QString pattern_;
 };
 

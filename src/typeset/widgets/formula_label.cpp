@@ -28,7 +28,7 @@ void FormulaLabel::setText(const QString& text)
     update();
 }
 
-void FormulaLabel::setShowText(bool show)
+void FormulaLabel::setTextShown(bool show)
 {
     if (show == showText_)
         return;

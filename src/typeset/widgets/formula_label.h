@@ -16,7 +16,7 @@ namespace quillmar::typeset {
 class FormulaLabel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
-    Q_PROPERTY(bool textShown READ textShown WRITE setShowText)
+    Q_PROPERTY(bool textShown READ textShown WRITE setTextShown)
     Q_PROPERTY(bool frameShown READ frameShown WRITE setFrameShown)
     Q_PROPERTY(int textX READ textX WRITE setTextX)
     Q_PROPERTY(int textY READ textY WRITE setTextY)
@@ -34,7 +34,7 @@ public:
     void setText(const QString& text);
 
     bool textShown() const { return showText_; }
-    void setShowText(bool show);
+    void setTextShown(bool show);
     bool frameShown() const { return frameShown_; }
     void setFrameShown(bool show);
 

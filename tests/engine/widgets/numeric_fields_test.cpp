@@ -14,7 +14,7 @@ using testing::leaveField;
 using testing::pressKey;
 using testing::typeText;
 
-TEST(NumberEdit, typingFollowsTheKeystrokeRules)
+TEST(NumberEdit, TypingFollowsTheKeystrokeRules)
 {
     NumberEdit field;
     EXPECT_EQ(field.text(), "0");
@@ -32,7 +32,7 @@ TEST(NumberEdit, typingFollowsTheKeystrokeRules)
     EXPECT_EQ(field.value(), 12.5L);
 }
 
-TEST(NumberEdit, leadingBlanksGoWhenTyping)
+TEST(NumberEdit, LeadingBlanksGoWhenTyping)
 {
     NumberEdit field;
     field.setText("  5");
@@ -41,7 +41,7 @@ TEST(NumberEdit, leadingBlanksGoWhenTyping)
     EXPECT_EQ(field.text(), "-5");
 }
 
-TEST(NumberEdit, readOnlyFieldRefusesTyping)
+TEST(NumberEdit, ReadOnlyFieldRefusesTyping)
 {
     NumberEdit field;
     field.setReadOnly(true);
@@ -50,7 +50,7 @@ TEST(NumberEdit, readOnlyFieldRefusesTyping)
     EXPECT_EQ(field.text(), "0");
 }
 
-TEST(NumberEdit, writingValueLimitsOnlyWithoutPattern)
+TEST(NumberEdit, WritingValueLimitsOnlyWithoutPattern)
 {
     NumberEdit field;
     field.setValue(2e61L);
@@ -67,7 +67,7 @@ TEST(NumberEdit, writingValueLimitsOnlyWithoutPattern)
     EXPECT_EQ(field.text(), "003,14");
 }
 
-TEST(NumberEdit, changingThePatternKeepsTheExactValue)
+TEST(NumberEdit, ChangingThePatternKeepsTheExactValue)
 {
     NumberEdit field;
     field.setPattern("0.0");
@@ -86,7 +86,7 @@ TEST(NumberEdit, changingThePatternKeepsTheExactValue)
     EXPECT_EQ(field.value(), 0);
 }
 
-TEST(IntegerSpinEdit, writingValueAppliesTheLimits)
+TEST(IntegerSpinEdit, WritingValueAppliesTheLimits)
 {
     IntegerSpinEdit field;
     EXPECT_EQ(field.text(), "0");
@@ -100,7 +100,7 @@ TEST(IntegerSpinEdit, writingValueAppliesTheLimits)
     EXPECT_EQ(field.value(), 1);
 }
 
-TEST(IntegerSpinEdit, buttonsAndArrowKeysStep)
+TEST(IntegerSpinEdit, ButtonsAndArrowKeysStep)
 {
     IntegerSpinEdit field;
     field.setMinValue(1);
@@ -121,7 +121,7 @@ TEST(IntegerSpinEdit, buttonsAndArrowKeysStep)
     EXPECT_EQ(field.value(), 4);
 }
 
-TEST(IntegerSpinEdit, typingAndLeaving)
+TEST(IntegerSpinEdit, TypingAndLeaving)
 {
     IntegerSpinEdit field;
     field.setMinValue(1);
@@ -144,13 +144,13 @@ TEST(IntegerSpinEdit, typingAndLeaving)
     EXPECT_EQ(field.text(), "2");
 }
 
-TEST(IntegerSpinEdit, buttonPairAndHeight)
+TEST(IntegerSpinEdit, ButtonPairAndHeight)
 {
     IntegerSpinEdit field;
     field.resize(120, 40);
     field.show();
     EXPECT_TRUE(field.spinEnabled());
-    EXPECT_EQ(field.upButton()->width(), IntegerSpinEdit::buttonWidth);
+    EXPECT_EQ(field.upButton()->width(), IntegerSpinEdit::kButtonWidth);
     EXPECT_EQ(field.upButton()->mapTo(&field, QPoint(field.upButton()->width(), 0)).x()
                   + field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field),
               field.width());

@@ -85,7 +85,7 @@ TEST(FormulaLabel, WithoutTextOnlyTheFrameIsDrawnAndTheWidthStays)
 {
     FormulaLabel shape;
     shape.setText(QStringLiteral("abcdefghijklmnop"));
-    shape.setShowText(false);
+    shape.setTextShown(false);
     shape.setShape(FrameKind::horizontalLine);
     const QImage image = paint(shape);
     EXPECT_EQ(shape.width(), 65);
@@ -99,7 +99,7 @@ TEST(FormulaLabel, CircleStandsCentredInTheSquareOfTheSmallerSide)
 {
     FormulaLabel shape;
     shape.resize(100, 40);
-    shape.setShowText(false);
+    shape.setTextShown(false);
     shape.setShape(FrameKind::circle);
     EXPECT_EQ(paintedBox(paint(shape)), QRect(30, 0, 40, 40));
 
@@ -131,7 +131,7 @@ TEST(FormulaLabel, RepaintsOnlyWhenAValueChanges)
     shape->installEventFilter(&counter);
 
     shape->setText(shape->text());
-    shape->setShowText(true);
+    shape->setTextShown(true);
     shape->setFrameShown(true);
     shape->setTextX(20);
     shape->setTextY(20);
