@@ -127,14 +127,14 @@ void BM_PlainSelectFormulaTable(benchmark::State& state) { plainSelectTable(stat
 void BM_OpenQuantityTable(benchmark::State& state) { openTable(state, "GROESSEN.cds", kQuantities); }
 void BM_PlainSelectQuantityTable(benchmark::State& state) { plainSelectTable(state, "GROESSEN.cds", kQuantities); }
 
-// What start-up does: the data module opens both tables.
-void BM_InitialisierenBothTables(benchmark::State& state)
+// What start-up does: the collection opens both tables.
+void BM_OpenBothTables(benchmark::State& state)
 {
     SilentMessages silent;
     for (auto _ : state) {
         auto d = std::make_unique<CollectionTables>();
         if (!d->open(dataFolder(), silent))
-            state.SkipWithError("initialisieren failed");
+            state.SkipWithError("CollectionTables::open failed");
         benchmark::DoNotOptimize(d->formulas.recordCount());
         state.PauseTiming();
         d.reset();
@@ -156,7 +156,7 @@ BENCHMARK(BM_OpenFormulaTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainSelectFormulaTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenQuantityTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainSelectQuantityTable)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_InitialisierenBothTables)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenBothTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainSelectBothTables)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

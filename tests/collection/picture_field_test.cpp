@@ -4,7 +4,7 @@
 
 using namespace quillmar::collection;
 
-TEST(Grafik, SplitsNameAndPlacement)
+TEST(PictureField, SplitsNameAndPlacement)
 {
     struct Case {
         std::string grafik;

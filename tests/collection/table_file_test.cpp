@@ -189,7 +189,7 @@ TEST(TableFile, SaveIntoAWriteProtectedFolderKeepsTheOldFile)
     EXPECT_EQ(fileio::readAll(file), oldBytes);
 }
 
-TEST(Datadlg, OpensBothTablesWhateverTheCaseOfTheirFileNames)
+TEST(CollectionTables, OpensBothTablesWhateverTheCaseOfTheirFileNames)
 {
     TempDir dir;
     ASSERT_EQ(generateTables(fixtureTexts(), dir.path() / "daten"), "");
@@ -228,7 +228,7 @@ TEST(Datadlg, OpensBothTablesWhateverTheCaseOfTheirFileNames)
     EXPECT_EQ(again.quantities.asText("GROESSE"), "Neue Größe");
 }
 
-TEST(Datadlg, ATableThatCannotBeOpenedIsReportedAndLeftEmpty)
+TEST(CollectionTables, ATableThatCannotBeOpenedIsReportedAndLeftEmpty)
 {
     TempDir dir;
     fs::create_directories(dir.path() / "daten");

@@ -244,7 +244,7 @@ TEST(TableLayouts, UnitTableFilesIgnoreTheExtensionOfDatei)
     EXPECT_EQ(missingQuantityField(makeQuantityTable()), std::nullopt);
 }
 
-TEST(Datadlg, NewQuantityIsNumberedAboveTheHighestWhereverTheCursorStood)
+TEST(CollectionTables, NewQuantityIsNumberedAboveTheHighestWhereverTheCursorStood)
 {
     for (std::size_t start : {1u, 2u, 3u}) {
         CollectionTables d;
@@ -266,7 +266,7 @@ TEST(Datadlg, NewQuantityIsNumberedAboveTheHighestWhereverTheCursorStood)
     EXPECT_EQ(empty.quantities.asInteger("NR"), 1);
 }
 
-TEST(Datadlg, NewFormulaSortsBesideTheCurrentRecord)
+TEST(CollectionTables, NewFormulaSortsBesideTheCurrentRecord)
 {
     CollectionTables d;
     for (int i = 0; i < 10; ++i) {
@@ -287,7 +287,7 @@ TEST(Datadlg, NewFormulaSortsBesideTheCurrentRecord)
     EXPECT_EQ(d.formulas.asText("INHALT"), "f4");
 }
 
-TEST(Datadlg, QuantityNumbersEndAtTheFirstEmptyField)
+TEST(CollectionTables, QuantityNumbersEndAtTheFirstEmptyField)
 {
     struct Case {
         std::vector<std::optional<int>> m; // M1..M9

@@ -21,7 +21,7 @@ std::string typeInto(std::string text, std::u32string_view keys)
     return text;
 }
 
-TEST(ExtendEditKeys, typingBuildsOnlyNumbers)
+TEST(NumberEditKeys, TypingBuildsOnlyNumbers)
 {
     EXPECT_EQ(typeInto("", U"1e-"), "1e-");
     EXPECT_EQ(typeInto("", U"1ee"), "1e");        // a second e is refused
@@ -34,7 +34,7 @@ TEST(ExtendEditKeys, typingBuildsOnlyNumbers)
     EXPECT_EQ(typeInto("", U"12ab x%3"), "123");  // no other characters
 }
 
-TEST(ExtendEditKeys, judgesByCaretAndSelection)
+TEST(NumberEditKeys, JudgesByCaretAndSelection)
 {
     struct Case {
         const char* text;
@@ -62,7 +62,7 @@ TEST(ExtendEditKeys, judgesByCaretAndSelection)
             << c.text << " caret " << c.caret << " key " << static_cast<int>(c.key);
 }
 
-TEST(ExtendEditKeys, leadingBlanksGoBeforeJudging)
+TEST(NumberEditKeys, LeadingBlanksGoBeforeJudging)
 {
     const KeystrokeVerdict v = judgeNumberEditKey({" \t5", 3, 0, '-', true});
     EXPECT_FALSE(v.accepted); // the caret stands after the 5 once the blanks are gone
@@ -75,21 +75,21 @@ TEST(ExtendEditKeys, leadingBlanksGoBeforeJudging)
     EXPECT_EQ(x.caret, 1u);
 }
 
-TEST(ExtendEditKeys, disabledFieldTakesOnlyControlKeys)
+TEST(NumberEditKeys, DisabledFieldTakesOnlyControlKeys)
 {
     for (char32_t key : {U'1', U'-', U',', U'e', char32_t(keyBackspace), char32_t(keyDelete)})
         EXPECT_FALSE(judgeNumberEditKey({"12", 1, 0, key, false}).accepted) << static_cast<int>(key);
     EXPECT_TRUE(judgeNumberEditKey({"12", 1, 0, 0x03 /* copy */, false}).accepted);
 }
 
-TEST(ExtendEditKeys, otherSeparators)
+TEST(NumberEditKeys, OtherSeparators)
 {
     const NumberSeparators english{'.', ','};
     EXPECT_EQ(judgeNumberEditKey({"1", 1, 0, '.', true}, english).character, U'.');
     EXPECT_FALSE(judgeNumberEditKey({"1", 1, 0, ',', true}, english).accepted);
 }
 
-TEST(SpinEditKeys, digitsAndALeadingSign)
+TEST(IntegerSpinEditKeys, DigitsAndALeadingSign)
 {
     struct Case {
         const char* text;

@@ -7,7 +7,7 @@
 namespace quillmar::engine {
 namespace {
 
-TEST(ExtendEditValues, writingLimitsOnlyWithoutPattern)
+TEST(NumberEditValues, WritingLimitsOnlyWithoutPattern)
 {
     NumberEditSettings settings;
     EXPECT_EQ(numberEditText(2e61L, settings), "1E60");
@@ -23,7 +23,7 @@ TEST(ExtendEditValues, writingLimitsOnlyWithoutPattern)
     EXPECT_EQ(numberEditText(2e61L, settings), "2E61"); // more than 18 integer digits
 }
 
-TEST(ExtendEditValues, readingGivesZeroForNonNumbers)
+TEST(NumberEditValues, ReadingGivesZeroForNonNumbers)
 {
     EXPECT_EQ(readNumberEditValue("12,5"), 12.5L);
     EXPECT_EQ(readNumberEditValue("1E60"), 1e60L);
@@ -31,7 +31,7 @@ TEST(ExtendEditValues, readingGivesZeroForNonNumbers)
     EXPECT_EQ(readNumberEditValue("abc"), 0);
 }
 
-TEST(SpinEditValues, limitsAndSteps)
+TEST(IntegerSpinEditValues, LimitsAndSteps)
 {
     EXPECT_EQ(limitIntegerSpinValue(9, 1, 5), 5);
     EXPECT_EQ(limitIntegerSpinValue(-3, 1, 5), 1);
@@ -46,7 +46,7 @@ TEST(SpinEditValues, limitsAndSteps)
     EXPECT_EQ(stepIntegerSpinValue(0, min, false, 0, 0), max);
 }
 
-TEST(SpinEditValues, readingAndLeaving)
+TEST(IntegerSpinEditValues, ReadingAndLeaving)
 {
     EXPECT_EQ(readIntegerSpinValue("42", 1), 42);
     EXPECT_EQ(readIntegerSpinValue("4,2", 1), 1);
@@ -58,7 +58,7 @@ TEST(SpinEditValues, readingAndLeaving)
     EXPECT_EQ(integerSpinValueOnLeave("-", 0, 0), 0);
 }
 
-TEST(SpinEditValues, minimumHeight)
+TEST(IntegerSpinEditValues, MinimumHeight)
 {
     EXPECT_EQ(integerSpinMinimumHeight(1, 16, 16), 4 + 16 + 4 + 2);
     EXPECT_EQ(integerSpinMinimumHeight(2, 20, 13), 8 + 20 + 3 + 2);

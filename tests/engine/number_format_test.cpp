@@ -21,7 +21,7 @@ void PrintTo(const Case& c, std::ostream* os)
 
 class FormatNumberTable : public ::testing::TestWithParam<Case> {};
 
-TEST_P(FormatNumberTable, formatsAsExpected)
+TEST_P(FormatNumberTable, FormatsAsExpected)
 {
     const Case& c = GetParam();
     EXPECT_EQ(formatNumber(c.pattern, c.value), c.expected);
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(General, FormatNumberTable, ::testing::Values(
     Case{"0.000", -1.5e25L, "-1,5E25"},
     Case{"0.000", 999999999999999999.0L, "999999999999999999,000"}));
 
-TEST(FormatNumber, nonFiniteValuesGiveAText)
+TEST(FormatNumber, NonFiniteValuesGiveAText)
 {
     const Real inf = std::numeric_limits<Real>::infinity();
     const Real nan = std::numeric_limits<Real>::quiet_NaN();
@@ -130,7 +130,7 @@ TEST(FormatNumber, nonFiniteValuesGiveAText)
     }
 }
 
-TEST(FormatNumber, separatorsAreParameters)
+TEST(FormatNumber, SeparatorsAreParameters)
 {
     const NumberSeparators english{'.', ','};
     EXPECT_EQ(formatNumber("#,##0.00", 1234567.891L, english), "1,234,567.89");
@@ -138,7 +138,7 @@ TEST(FormatNumber, separatorsAreParameters)
     EXPECT_EQ(formatGeneral(-1.5e-7L, english), "-1.5E-7");
 }
 
-TEST(FormatNumber, extremeValuesKeepTheirDigits)
+TEST(FormatNumber, ExtremeValuesKeepTheirDigits)
 {
     const Real max = std::numeric_limits<Real>::max();
     const Real denormMin = std::numeric_limits<Real>::denorm_min();

@@ -9,7 +9,7 @@
 namespace quillmar::engine {
 namespace {
 
-TEST(ParseNumber, readsTheProgramsNotation)
+TEST(ParseNumber, ReadsTheProgramsNotation)
 {
     const struct {
         const char* text;
@@ -27,14 +27,14 @@ TEST(ParseNumber, readsTheProgramsNotation)
     }
 }
 
-TEST(ParseNumber, refusesWhatIsNoNumber)
+TEST(ParseNumber, RefusesWhatIsNoNumber)
 {
     for (const char* text : {"", " ", "-", ",", "abc", "1e", "1e-", "1,2,3", "1.5", "12.34",
                              "1.2345", ".234", "1..234", "1 2", "12,5 m", "--1", "1e5000", "0x10", "inf", "nan"})
         EXPECT_FALSE(parseNumber(text).has_value()) << text;
 }
 
-TEST(ParseNumber, readsBackWhatTheFormatterWrites)
+TEST(ParseNumber, ReadsBackWhatTheFormatterWrites)
 {
     for (const Real value : {1.0L / 3, -2e60L, 1234567.891L, 6.02214076e23L, -1e-300L, 9.99999999999999e14L})
         for (const char* pattern : {"", "#,##0.000", "0.0000000E-00", "#.##e+##"}) {
@@ -45,14 +45,14 @@ TEST(ParseNumber, readsBackWhatTheFormatterWrites)
     EXPECT_EQ(*parseNumber(formatNumber("0.00000000000000000000E+0", third)), third);
 }
 
-TEST(ParseNumber, separatorsAreParameters)
+TEST(ParseNumber, SeparatorsAreParameters)
 {
     const NumberSeparators english{'.', ','};
     EXPECT_EQ(parseNumber("1,234.5", english), 1234.5L);
     EXPECT_FALSE(parseNumber("1,5", english).has_value());
 }
 
-TEST(ParseWholeNumber, readsIntsOnly)
+TEST(ParseWholeNumber, ReadsIntsOnly)
 {
     EXPECT_EQ(parseWholeNumber("42"), 42);
     EXPECT_EQ(parseWholeNumber(" -7 "), -7);
