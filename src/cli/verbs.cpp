@@ -1,6 +1,7 @@
 #include "cli/verbs.h"
 
 #include "cli/export_verb.h"
+#include "cli/formula_verb.h"
 #include "cli/calculate_verb.h"
 #include "cli/convert_verb.h"
 
@@ -12,6 +13,7 @@ const std::vector<Tool>& tools()
         {"rechne", runCalculateVerb},
         {"exportieren", runExportVerb},
         {"umrechnen", runConvertVerb},
+        {"formel", runFormulaVerb},
     };
     return list;
 }
