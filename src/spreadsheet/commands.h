@@ -26,6 +26,11 @@ inline constexpr std::string_view kCloseWithoutSaving = "[CLOSE(FALSE)]";
 inline constexpr std::string_view kMinimizeApp = "[APP.MINIMIZE()]";
 inline constexpr std::string_view kRestoreApp = "[APP.RESTORE()]";
 
+// The macros of the macro workbook daten/makro.xls.
+inline constexpr std::string_view kMacroNewPage = "neueseite";          // lays out a new block
+inline constexpr std::string_view kMacroInput = "eingabe";              // marks the selected input cells
+inline constexpr std::string_view kMacroInsertPicture = "grafikeinfuegen"; // the clipboard's picture
+
 // The longest command the conversation carries.
 inline constexpr std::size_t kMaxCommandLength = 255;
 

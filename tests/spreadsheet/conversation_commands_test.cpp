@@ -11,7 +11,7 @@ using testing::errorOf;
 using testing::LinkRig;
 using Log = std::vector<std::string>;
 
-TEST(TExcelRequest, AnswersOrSaysThatExcelDoesNotAnswer)
+TEST(ConversationRequest, AnswersOrSaysThatExcelDoesNotAnswer)
 {
     LinkRig rig;
     EXPECT_EQ(rig.excel->request("Status"), "Excel antwortet nicht");  // no conversation
@@ -25,7 +25,7 @@ TEST(TExcelRequest, AnswersOrSaysThatExcelDoesNotAnswer)
     EXPECT_EQ(rig.excel->request("Z9S9"), "Excel antwortet nicht");  // no data
 }
 
-TEST(TExcelRequest, IsReadyOnlyOnExactlyReady)
+TEST(ConversationRequest, IsReadyOnlyOnExactlyReady)
 {
     const std::vector<std::pair<std::string, bool>> cases = {
         {"Ready", true}, {"ready", false}, {"Busy", false}, {"Ready\r\n", false}};
@@ -37,7 +37,7 @@ TEST(TExcelRequest, IsReadyOnlyOnExactlyReady)
     }
 }
 
-TEST(TExcelWaitReady, PollsUntilReadyAndResetsTheCount)
+TEST(ConversationWaitReady, PollsUntilReadyAndResetsTheCount)
 {
     LinkRig rig;
     rig.connectReady();
@@ -50,7 +50,7 @@ TEST(TExcelWaitReady, PollsUntilReadyAndResetsTheCount)
     EXPECT_EQ(rig.excel->commandCount(), 0);
 }
 
-TEST(TExcelWaitReady, GivesUpAfterThirtySeconds)
+TEST(ConversationWaitReady, GivesUpAfterThirtySeconds)
 {
     LinkRig rig;
     rig.connectReady();
@@ -64,7 +64,7 @@ TEST(TExcelWaitReady, GivesUpAfterThirtySeconds)
     EXPECT_LT(waited, std::chrono::seconds(31));
 }
 
-TEST(TExcelWaitReady, GivesUpAtOnceWithoutConversation)
+TEST(ConversationWaitReady, GivesUpAtOnceWithoutConversation)
 {
     LinkRig rig;
     rig.connectReady();
@@ -75,7 +75,7 @@ TEST(TExcelWaitReady, GivesUpAtOnceWithoutConversation)
     EXPECT_EQ(rig.clock->now(), start);
 }
 
-TEST(TExcelExec, WaitsForReadyOnlyAtEveryWaitAfterthCommand)
+TEST(ConversationExecute, WaitsForReadyOnlyAtEveryWaitAfterthCommand)
 {
     LinkRig rig;
     rig.connectReady();
@@ -96,7 +96,7 @@ TEST(TExcelExec, WaitsForReadyOnlyAtEveryWaitAfterthCommand)
     EXPECT_EQ(rig.fake->log, (Log{"execute a", "request Status @System", "execute b"}));
 }
 
-TEST(TExcelExec, RetriesOnceWithWaitingThenFails)
+TEST(ConversationExecute, RetriesOnceWithWaitingThenFails)
 {
     LinkRig rig;
     rig.connectReady();
@@ -109,7 +109,7 @@ TEST(TExcelExec, RetriesOnceWithWaitingThenFails)
     EXPECT_EQ(errorOf([&] { rig.excel->execute("[HIDE()]"); }), "\"[HIDE()]\" Fehler ");
 }
 
-TEST(TExcelExec, RefusesWithoutConversationOrWhenTooLong)
+TEST(ConversationExecute, RefusesWithoutConversationOrWhenTooLong)
 {
     LinkRig rig;
     EXPECT_EQ(errorOf([&] { rig.excel->execute("[HIDE()]"); }), "Keine Verbindung zu Excel möglich");
@@ -131,7 +131,7 @@ TEST(TExcelExec, RefusesWithoutConversationOrWhenTooLong)
     EXPECT_EQ(rig.excel->commandCount(), count);
 }
 
-TEST(TExcelCells, PutCellWritesWithTheLettersOfTheDialect)
+TEST(ConversationCells, PutCellWritesWithTheLettersOfTheDialect)
 {
     const std::vector<std::pair<Dialect, std::string>> cases = {
         {Dialect::excelXP, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
@@ -145,7 +145,7 @@ TEST(TExcelCells, PutCellWritesWithTheLettersOfTheDialect)
     }
 }
 
-TEST(TExcelCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
+TEST(ConversationCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
 {
     LinkRig rig;
     rig.connectReady();
@@ -155,7 +155,7 @@ TEST(TExcelCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
                                        "[FORMULA(\"x\"\")][QUIT()][FORMULA(\"\"\",\"Z1S2\")]"}));
 }
 
-TEST(TExcelMacroBook, RunMacroNeedsTheOpenedWorkbook)
+TEST(ConversationMacroBook, RunMacroNeedsTheOpenedWorkbook)
 {
     LinkRig rig;
     rig.connectReady();
@@ -167,7 +167,7 @@ TEST(TExcelMacroBook, RunMacroNeedsTheOpenedWorkbook)
     EXPECT_EQ(rig.fake->executed.back(), "[RUN(\"makro.xls!eingabe\";FALSE)]");
 }
 
-TEST(TExcelMacroBook, OpensOnceAndClosesTheOldOneFirst)
+TEST(ConversationMacroBook, OpensOnceAndClosesTheOldOneFirst)
 {
     LinkRig rig;
     rig.connectReady();
@@ -185,7 +185,7 @@ TEST(TExcelMacroBook, OpensOnceAndClosesTheOldOneFirst)
     EXPECT_EQ(rig.excel->macroBookName(), "makro.xls");
 }
 
-TEST(TExcelMacroBook, CloseForgetsTheWorkbookAlsoWhenACommandFails)
+TEST(ConversationMacroBook, CloseForgetsTheWorkbookAlsoWhenACommandFails)
 {
     LinkRig rig;
     rig.connectReady();
@@ -201,7 +201,7 @@ TEST(TExcelMacroBook, CloseForgetsTheWorkbookAlsoWhenACommandFails)
     EXPECT_TRUE(rig.fake->executed.empty());
 }
 
-TEST(TExcelWindow, RaiseAndRestoreResetTheCount)
+TEST(ConversationWindow, RaiseAndRestoreResetTheCount)
 {
     LinkRig rig;
     rig.connectReady();

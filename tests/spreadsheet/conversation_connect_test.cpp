@@ -9,7 +9,7 @@ using testing::errorOf;
 using testing::LinkRig;
 using Log = std::vector<std::string>;
 
-TEST(TExcelConnect, RunningExcelAnswersAtFirstAttemptWithoutLaunch)
+TEST(ConversationConnect, RunningExcelAnswersAtFirstAttemptWithoutLaunch)
 {
     LinkRig rig;
     rig.fake->serverRunning = true;
@@ -27,7 +27,7 @@ TEST(TExcelConnect, RunningExcelAnswersAtFirstAttemptWithoutLaunch)
     EXPECT_EQ(opened, 1);
 }
 
-TEST(TExcelConnect, LaunchesExeNameWhenNobodyAnswers)
+TEST(ConversationConnect, LaunchesExeNameWhenNobodyAnswers)
 {
     LinkRig rig;
     rig.fake->launchable = {"Excel"};
@@ -38,7 +38,7 @@ TEST(TExcelConnect, LaunchesExeNameWhenNobodyAnswers)
     EXPECT_TRUE(rig.excel->connected());
 }
 
-TEST(TExcelConnect, FallsBackToTheRegistryThenToProcessingEvents)
+TEST(ConversationConnect, FallsBackToTheRegistryThenToProcessingEvents)
 {
     LinkRig rig;
     rig.registry->values = {{".XLS", "Excel.Sheet.8"},
@@ -55,7 +55,7 @@ TEST(TExcelConnect, FallsBackToTheRegistryThenToProcessingEvents)
     EXPECT_EQ(rig.eventRounds, 0);
 }
 
-TEST(TExcelConnect, LastAttemptFollowsOneRoundOfEvents)
+TEST(ConversationConnect, LastAttemptFollowsOneRoundOfEvents)
 {
     LinkRig rig;
     rig.onEvents = [&] { rig.fake->serverRunning = true; };  // e.g. Excel finished starting meanwhile
@@ -68,7 +68,7 @@ TEST(TExcelConnect, LastAttemptFollowsOneRoundOfEvents)
     EXPECT_TRUE(rig.excel->connected());
 }
 
-TEST(TExcelConnect, FailsWhenExcelCannotBeStarted)
+TEST(ConversationConnect, FailsWhenExcelCannotBeStarted)
 {
     LinkRig rig;
 
@@ -85,7 +85,7 @@ struct LocateCase {
     std::string exeName;
 };
 
-TEST(TExcelLocate, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
+TEST(ConversationLocateExcel, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
 {
     const std::string key = "Excel.Sheet.8\\Shell\\Open\\Command";
     const std::vector<LocateCase> cases = {
@@ -111,7 +111,7 @@ TEST(TExcelLocate, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
     }
 }
 
-TEST(TExcelProperties, StartWithTheirDefaults)
+TEST(ConversationProperties, StartWithTheirDefaults)
 {
     LinkRig rig;
     EXPECT_EQ(rig.excel->exeName(), "Excel");
@@ -122,7 +122,7 @@ TEST(TExcelProperties, StartWithTheirDefaults)
     EXPECT_EQ(rig.excel->commandCount(), 0);
 }
 
-TEST(TExcelProperties, ExeNameLosesItsExtensionAndClosesTheConversation)
+TEST(ConversationProperties, ExeNameLosesItsExtensionAndClosesTheConversation)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Excel", "Excel"},
@@ -144,7 +144,7 @@ TEST(TExcelProperties, ExeNameLosesItsExtensionAndClosesTheConversation)
     }
 }
 
-TEST(TExcelNotifications, ClosingFromEitherSideClearsStateAndTellsOnClose)
+TEST(ConversationNotifications, ClosingFromEitherSideClearsStateAndTellsOnClose)
 {
     LinkRig rig;
     rig.connectReady();

@@ -24,7 +24,7 @@ struct GetCellRig : LinkRig {
     int closed = 0;
 };
 
-TEST(TExcelGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
+TEST(ConversationGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
 {
     GetCellRig rig;
     rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z3S2");
@@ -49,7 +49,7 @@ TEST(TExcelGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
     EXPECT_EQ(rig.closed, 1);
 }
 
-TEST(TExcelGetCell, WithoutSheetFailsAndStillReturnsToSystem)
+TEST(ConversationGetCell, WithoutSheetFailsAndStillReturnsToSystem)
 {
     GetCellRig rig;  // "Selection" is unanswered: "Excel antwortet nicht"
 
@@ -62,7 +62,7 @@ TEST(TExcelGetCell, WithoutSheetFailsAndStillReturnsToSystem)
     EXPECT_EQ(rig.closed, 1);
 }
 
-TEST(TExcelGetCell, KeepsAHandlerSetWhileItRuns)
+TEST(ConversationGetCell, KeepsAHandlerSetWhileItRuns)
 {
     GetCellRig rig;
     rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z1S1");
@@ -81,7 +81,7 @@ TEST(TExcelGetCell, KeepsAHandlerSetWhileItRuns)
     EXPECT_EQ(rig.closed, 0);
 }
 
-TEST(TExcelGetCell, UnknownSheetTopicGivesNoAnswerText)
+TEST(ConversationGetCell, UnknownSheetTopicGivesNoAnswerText)
 {
     GetCellRig rig;
     rig.fake->answer("Selection", "[Mappe2]Tabelle9!Z1S1");

@@ -42,7 +42,7 @@ struct MainLinkRig {
     Link link;
 };
 
-TEST(ExcelLinkPrepare, ConnectsAndStartsTheCloseWatch)
+TEST(LinkPrepare, ConnectsAndStartsTheCloseWatch)
 {
     MainLinkRig rig;
     EXPECT_FALSE(rig.link.conversation().connected());  // never connected at creation
@@ -56,7 +56,7 @@ TEST(ExcelLinkPrepare, ConnectsAndStartsTheCloseWatch)
     EXPECT_EQ(rig.timer.lastInterval, std::chrono::milliseconds(1000));
 }
 
-TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
+TEST(LinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
 {
     MainLinkRig rig;
     rig.link.conversation().setExeName("C:\\OFFICE\\EXCEL.EXE");
@@ -79,7 +79,7 @@ TEST(ExcelLinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 
-TEST(ExcelLinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
+TEST(LinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
 {
     MainLinkRig rig;
     rig.link.prepare();
@@ -97,7 +97,7 @@ TEST(ExcelLinkPrepare, ReplacingDuringARunningCommandEndsThatCommandSafely)
     EXPECT_EQ(errorOf([&] { running.putCell(1, 1, "Eingabe:", Dialect::excelXP); }), "Keine Verbindung zu Excel möglich");
 }
 
-TEST(ExcelLinkPrepare, FailureToStartReachesTheCaller)
+TEST(LinkPrepare, FailureToStartReachesTheCaller)
 {
     MainLinkRig rig;
     rig.link.conversation();
@@ -107,7 +107,7 @@ TEST(ExcelLinkPrepare, FailureToStartReachesTheCaller)
     EXPECT_EQ(rig.timer.starts, 0);
 }
 
-TEST(ExcelLinkCloseWatch, ReportsEachClosingByExcelOnceAfterItIsArmed)
+TEST(LinkCloseWatch, ReportsEachClosingByExcelOnceAfterItIsArmed)
 {
     MainLinkRig rig;
     rig.link.prepare();
@@ -127,7 +127,7 @@ TEST(ExcelLinkCloseWatch, ReportsEachClosingByExcelOnceAfterItIsArmed)
     EXPECT_EQ(rig.messages.shown.size(), 2u);
 }
 
-TEST(ExcelLinkSelection, SetsTheOffsetsFromTheFirstSelectedCell)
+TEST(LinkSelection, SetsTheOffsetsFromTheFirstSelectedCell)
 {
     MainLinkRig rig;
     rig.link.prepare();
@@ -139,7 +139,7 @@ TEST(ExcelLinkSelection, SetsTheOffsetsFromTheFirstSelectedCell)
     EXPECT_EQ(rig.link.columnOffset(), 2);
 }
 
-TEST(ExcelLinkSelection, AnswerWithoutCellIsAClearErrorAndZeroesTheOffsets)
+TEST(LinkSelection, AnswerWithoutCellIsAClearErrorAndZeroesTheOffsets)
 {
     MainLinkRig rig;  // not connected: the answer is "Excel antwortet nicht"
     rig.link.setOffsets(5, 6);
@@ -150,7 +150,7 @@ TEST(ExcelLinkSelection, AnswerWithoutCellIsAClearErrorAndZeroesTheOffsets)
     EXPECT_EQ(rig.link.columnOffset(), 0);
 }
 
-TEST(ExcelLinkClosing, ClosesTheMacroWorkbookWhenReadyAndStaysQuiet)
+TEST(LinkClosing, ClosesTheMacroWorkbookWhenReadyAndStaysQuiet)
 {
     auto rig = std::make_unique<MainLinkRig>();
     rig->link.prepare();
@@ -166,7 +166,7 @@ TEST(ExcelLinkClosing, ClosesTheMacroWorkbookWhenReadyAndStaysQuiet)
     EXPECT_TRUE(rig->messages.shown.empty());
 }
 
-TEST(ExcelLinkClosing, LeavesABusyExcelAlone)
+TEST(LinkClosing, LeavesABusyExcelAlone)
 {
     MainLinkRig rig;
     rig.link.prepare();

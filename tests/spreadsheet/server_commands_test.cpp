@@ -9,7 +9,7 @@
 namespace quillmar::spreadsheet::server {
 namespace {
 
-using testing::Conversation;
+using testing::ServerSession;
 using testing::FakeClipboard;
 using testing::TempFolder;
 
@@ -28,7 +28,7 @@ std::filesystem::path shippedMacroBook()
 
 TEST(ServerCommands, SystemTopicAnswersStatusAndSelection)
 {
-    Conversation c;
+    ServerSession c;
     RecordingListener listener;
     c.link.setListener(&listener);
     EXPECT_TRUE(c.link.connect("EXCEL", "System"));
@@ -46,7 +46,7 @@ TEST(ServerCommands, SystemTopicAnswersStatusAndSelection)
 
 TEST(ServerCommands, NewWorkbooksSheetsCellsAndSelection)
 {
-    Conversation c;
+    ServerSession c;
     ASSERT_TRUE(c.exec("[New(1)]"));
     EXPECT_EQ(c.selection(), "[Mappe2]Tabelle1!Z1S1");
     ASSERT_TRUE(c.exec("[WORKBOOK.INSERT(1)]"));
@@ -86,7 +86,7 @@ TEST(ServerCommands, NewWorkbooksSheetsCellsAndSelection)
 
 TEST(ServerCommands, RefusesWhatItCannotCarryOutAndChangesNothing)
 {
-    Conversation c;
+    ServerSession c;
     ASSERT_TRUE(c.exec("[FORMULA(\"7\",\"Z2S2\")]"));
     ASSERT_TRUE(c.exec("[SELECT(\"Z2S2\")]"));
     for (const char* command : {
@@ -119,7 +119,7 @@ TEST(ServerCommands, RefusesWhatItCannotCarryOutAndChangesNothing)
 
 TEST(ServerCommands, MacroWorkbookOpensHidesRunsMacrosAndCloses)
 {
-    Conversation c;
+    ServerSession c;
     FakeClipboard clipboard;
     c.server.setClipboard(&clipboard);
     const std::filesystem::path book = shippedMacroBook();
@@ -163,7 +163,7 @@ TEST(ServerCommands, MacroWorkbookOpensHidesRunsMacrosAndCloses)
 
 TEST(ServerCommands, OpenTakesOnlyWorkbookFiles)
 {
-    Conversation c;
+    ServerSession c;
     TempFolder folder("quillmar-open");
     testing::writeFile(folder.path / "notiz.xls", "nur Text");
     EXPECT_FALSE(c.exec("[OPEN(\"" + (folder.path / "notiz.xls").string() + "\")]"));
@@ -183,7 +183,7 @@ TEST(ServerCommands, WindowCommandsReachTheObservers)
         void minimizeRequested() override { log += "min "; }
         void restoreRequested() override { log += "restore "; }
     } window;
-    Conversation c;
+    ServerSession c;
     c.server.addObserver(&window);
     ASSERT_TRUE(c.exec("[APP.MINIMIZE()]"));
     ASSERT_TRUE(c.exec("[APP.RESTORE()]"));
@@ -193,7 +193,7 @@ TEST(ServerCommands, WindowCommandsReachTheObservers)
 
 TEST(ServerCommands, WithEveryWorkbookClosedNothingIsAddressed)
 {
-    Conversation c;
+    ServerSession c;
     ASSERT_TRUE(c.exec("[CLOSE(FALSE)]"));
     EXPECT_EQ(c.selection(), "<keine Antwort>");
     EXPECT_FALSE(c.exec("[FORMULA(\"1\",\"Z1S1\")]"));

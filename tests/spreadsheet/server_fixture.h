@@ -13,11 +13,11 @@
 
 namespace quillmar::spreadsheet::server::testing {
 
-struct Conversation {
+struct ServerSession {
     SpreadsheetServer server;
     ServerTransport link{server};
 
-    Conversation() { link.connect("EXCEL", "System"); }
+    ServerSession() { link.connect("EXCEL", "System"); }
 
     bool exec(const std::string& command) { return link.execute(command, false); }
 

@@ -176,25 +176,25 @@ void compareSheet(const Sheet& sheet, const std::filesystem::path& csv, int& com
             theirs = rows[at.row - 1][at.column - 1];
         const std::string where = sheet.name() + "!" + formatZS(at) + " " + sheet.input(at);
         switch (ours.kind) {
-        case CellValue::Kind::Number: {
+        case CellValue::Kind::number: {
             char* end = nullptr;
             const double value = std::strtod(theirs.c_str(), &end);
             EXPECT_TRUE(!theirs.empty() && *end == '\0' && sameTo12Digits(ours.number, value))
                 << where << ": Server " << ours.number << ", LibreOffice \"" << theirs << "\"";
             break;
         }
-        case CellValue::Kind::Text:
+        case CellValue::Kind::text:
             EXPECT_EQ(ours.text, theirs) << where;
             break;
-        case CellValue::Kind::Error:
+        case CellValue::Kind::error:
             // LibreOffice writes errors as #NAME?, #DIV/0! or Err:5xx.
             EXPECT_TRUE(theirs.rfind('#', 0) == 0 || theirs.rfind("Err:", 0) == 0)
                 << where << ": Server " << displayText(ours) << ", LibreOffice \"" << theirs << "\"";
-            if (ours.error == CellError::Name || ours.error == CellError::DivByZero) {
+            if (ours.error == CellError::name || ours.error == CellError::divByZero) {
                 EXPECT_EQ(fileErrorCode(ours.error), theirs) << where;
             }
             break;
-        case CellValue::Kind::Empty:
+        case CellValue::Kind::empty:
             break;
         }
         ++compared;

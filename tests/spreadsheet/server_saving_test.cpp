@@ -7,7 +7,7 @@
 namespace quillmar::spreadsheet::server {
 namespace {
 
-using testing::Conversation;
+using testing::ServerSession;
 using testing::TempFolder;
 
 // Keeps the task; the test decides when the command sequence has ended.
@@ -47,7 +47,7 @@ bool isXlsx(const std::filesystem::path& file)
 TEST(ServerSaving, SavesChangedWorkbooksWhenTheSequenceEnds)
 {
     TempFolder folder("quillmar-save");
-    Conversation c;
+    ServerSession c;
     ManualScheduler scheduler;
     RecordingMessages messages;
     WorkbookSaver saver(c.server, scheduler, messages);
@@ -80,7 +80,7 @@ TEST(ServerSaving, SavesChangedWorkbooksWhenTheSequenceEnds)
 TEST(ServerSaving, ClosingAChangedWorkbookSavesItFirst)
 {
     TempFolder folder("quillmar-close");
-    Conversation c;
+    ServerSession c;
     ManualScheduler scheduler;
     RecordingMessages messages;
     WorkbookSaver saver(c.server, scheduler, messages);
@@ -94,7 +94,7 @@ TEST(ServerSaving, AFailedSaveIsReportedOnceAndKeepsTheChanges)
 {
     TempFolder folder("quillmar-fail");
     testing::writeFile(folder.path / "Datei", "kein Ordner");
-    Conversation c;
+    ServerSession c;
     ManualScheduler scheduler;
     RecordingMessages messages;
     WorkbookSaver saver(c.server, scheduler, messages);
@@ -118,7 +118,7 @@ TEST(ServerSaving, AFailedSaveIsReportedOnceAndKeepsTheChanges)
 TEST(ServerSaving, PicturesAreEmbeddedAndAnUnreadableOneDoesNotCostTheSave)
 {
     TempFolder folder("quillmar-pictures");
-    Conversation c;
+    ServerSession c;
     testing::FakeClipboard clipboard;
     c.server.setClipboard(&clipboard);
     ManualScheduler scheduler;
@@ -147,7 +147,7 @@ TEST(ServerSaving, PicturesAreEmbeddedAndAnUnreadableOneDoesNotCostTheSave)
 TEST(ServerSaving, SaveAsReplacesAnExistingFileWholeAndLeavesNoTemporaryFile)
 {
     TempFolder folder("quillmar-saveas");
-    Conversation c;
+    ServerSession c;
     ManualScheduler scheduler;
     RecordingMessages messages;
     WorkbookSaver saver(c.server, scheduler, messages);

@@ -1,5 +1,7 @@
 #include "spreadsheet/server/cell_value.h"
 
+#include "spreadsheet/server/server_texts.h"
+
 #include <cstdio>
 #include <string>
 
@@ -26,20 +28,20 @@ std::string formatGeneral(double n)
 std::string displayText(const CellValue& value)
 {
     switch (value.kind) {
-    case CellValue::Kind::Empty:
+    case CellValue::Kind::empty:
         return {};
-    case CellValue::Kind::Number:
+    case CellValue::Kind::number:
         return formatGeneral(value.number);
-    case CellValue::Kind::Text:
+    case CellValue::Kind::text:
         return value.text;
-    case CellValue::Kind::Error:
+    case CellValue::Kind::error:
         switch (value.error) {
-        case CellError::DivByZero: return "#DIV/0!";
-        case CellError::Value: return "#WERT!";
-        case CellError::Ref: return "#BEZUG!";
-        case CellError::Name: return "#NAME?";
-        case CellError::Num: return "#ZAHL!";
-        case CellError::Circular: return "#ZIRKELBEZUG!";
+        case CellError::divByZero: return std::string(texts::kErrorDivByZero);
+        case CellError::value: return std::string(texts::kErrorValue);
+        case CellError::ref: return std::string(texts::kErrorRef);
+        case CellError::name: return std::string(texts::kErrorName);
+        case CellError::num: return std::string(texts::kErrorNum);
+        case CellError::circular: return std::string(texts::kErrorCircular);
         }
     }
     return {};
@@ -48,12 +50,12 @@ std::string displayText(const CellValue& value)
 std::string fileErrorCode(CellError error)
 {
     switch (error) {
-    case CellError::DivByZero: return "#DIV/0!";
-    case CellError::Value: return "#VALUE!";
-    case CellError::Ref: return "#REF!";
-    case CellError::Name: return "#NAME?";
-    case CellError::Num: return "#NUM!";
-    case CellError::Circular: return "#REF!";
+    case CellError::divByZero: return "#DIV/0!";
+    case CellError::value: return "#VALUE!";
+    case CellError::ref: return "#REF!";
+    case CellError::name: return "#NAME?";
+    case CellError::num: return "#NUM!";
+    case CellError::circular: return "#REF!";
     }
     return "#VALUE!";
 }

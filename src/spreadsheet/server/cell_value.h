@@ -6,28 +6,28 @@
 namespace quillmar::spreadsheet::server {
 
 enum class CellError {
-    DivByZero, // division by zero
-    Value,     // an operand of the wrong kind (a text in arithmetic)
-    Ref,       // a reference outside the sheet
-    Name,      // an unknown function name
-    Num,       // a number outside a function's domain or too large
-    Circular,  // the cell depends on itself
+    divByZero, // division by zero
+    value,     // an operand of the wrong kind (a text in arithmetic)
+    ref,       // a reference outside the sheet
+    name,      // an unknown function name
+    num,       // a number outside a function's domain or too large
+    circular,  // the cell depends on itself
 };
 
 struct CellValue {
-    enum class Kind { Empty, Number, Text, Error };
-    Kind kind = Kind::Empty;
+    enum class Kind { empty, number, text, error };
+    Kind kind = Kind::empty;
     double number = 0.0;
     std::string text;
-    CellError error = CellError::Value;
+    CellError error = CellError::value;
 
     static CellValue empty() { return {}; }
-    static CellValue ofNumber(double n) { return {Kind::Number, n, {}, CellError::Value}; }
-    static CellValue ofText(std::string t) { return {Kind::Text, 0.0, std::move(t), CellError::Value}; }
-    static CellValue ofError(CellError e) { return {Kind::Error, 0.0, {}, e}; }
+    static CellValue ofNumber(double n) { return {Kind::number, n, {}, CellError::value}; }
+    static CellValue ofText(std::string t) { return {Kind::text, 0.0, std::move(t), CellError::value}; }
+    static CellValue ofError(CellError e) { return {Kind::error, 0.0, {}, e}; }
 
-    bool isNumber() const { return kind == Kind::Number; }
-    bool isError() const { return kind == Kind::Error; }
+    bool isNumber() const { return kind == Kind::number; }
+    bool isError() const { return kind == Kind::error; }
 };
 
 // The value as the sheet shows it and as a cell item is answered: numbers with

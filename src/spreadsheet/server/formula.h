@@ -14,8 +14,8 @@ namespace quillmar::spreadsheet::server {
 struct SheetFunction;
 
 struct FormulaNode {
-    enum class Kind { Number, Text, Reference, Name, Negate, Plus, Percent, Binary, Group, Call };
-    Kind kind = Kind::Number;
+    enum class Kind { number, text, reference, name, negate, plus, percent, binary, group, call };
+    Kind kind = Kind::number;
     double number = 0.0;
     std::string text;                         // Text: the literal; Name, Call: the name as written
     CellRef ref;                              // Reference

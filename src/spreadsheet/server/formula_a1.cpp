@@ -23,10 +23,10 @@ void write(const FormulaNode& n, CellAddress at, std::string& out)
 {
     using K = FormulaNode::Kind;
     switch (n.kind) {
-    case K::Number:
+    case K::number:
         out += roundTripNumber(n.number);
         return;
-    case K::Text:
+    case K::text:
         out += '"';
         for (char c : n.text) {
             if (c == '"')
@@ -35,7 +35,7 @@ void write(const FormulaNode& n, CellAddress at, std::string& out)
         }
         out += '"';
         return;
-    case K::Reference: {
+    case K::reference: {
         const auto target = n.ref.resolve(at);
         if (!target) {
             out += "#REF!";
@@ -49,31 +49,31 @@ void write(const FormulaNode& n, CellAddress at, std::string& out)
         out += std::to_string(target->row);
         return;
     }
-    case K::Name:
+    case K::name:
         // Written as the error it computes to: a name such as t2 would read as a
         // cell reference in A1 notation.
         out += "#NAME?";
         return;
-    case K::Group:
+    case K::group:
         out += '(';
         write(*n.children[0], at, out);
         out += ')';
         return;
-    case K::Plus:
-    case K::Negate:
-        out += n.kind == K::Plus ? '+' : '-';
+    case K::plus:
+    case K::negate:
+        out += n.kind == K::plus ? '+' : '-';
         write(*n.children[0], at, out);
         return;
-    case K::Percent:
+    case K::percent:
         write(*n.children[0], at, out);
         out += '%';
         return;
-    case K::Binary:
+    case K::binary:
         write(*n.children[0], at, out);
         out += n.op;
         write(*n.children[1], at, out);
         return;
-    case K::Call:
+    case K::call:
         out += n.function ? std::string(n.function->fileName) : upperName(n.text);
         out += '(';
         for (std::size_t i = 0; i < n.children.size(); ++i) {

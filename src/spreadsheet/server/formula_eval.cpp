@@ -24,7 +24,7 @@ double approxSum(double a, double b)
 CellValue finite(double x)
 {
     if (!std::isfinite(x))
-        return CellValue::ofError(CellError::Num);
+        return CellValue::ofError(CellError::num);
     return CellValue::ofNumber(x);
 }
 
@@ -32,16 +32,16 @@ CellValue finite(double x)
 CellValue asNumber(const CellValue& v)
 {
     switch (v.kind) {
-    case CellValue::Kind::Empty: return CellValue::ofNumber(0.0);
-    case CellValue::Kind::Number:
-    case CellValue::Kind::Error: return v;
-    case CellValue::Kind::Text: {
+    case CellValue::Kind::empty: return CellValue::ofNumber(0.0);
+    case CellValue::Kind::number:
+    case CellValue::Kind::error: return v;
+    case CellValue::Kind::text: {
         if (const auto n = parseNumber(v.text))
             return CellValue::ofNumber(*n);
-        return CellValue::ofError(CellError::Value);
+        return CellValue::ofError(CellError::value);
     }
     }
-    return CellValue::ofError(CellError::Value);
+    return CellValue::ofError(CellError::value);
 }
 
 CellValue binary(char op, double a, double b)
@@ -52,16 +52,16 @@ CellValue binary(char op, double a, double b)
     case '*': return finite(a * b);
     case '/':
         if (b == 0)
-            return CellValue::ofError(CellError::DivByZero);
+            return CellValue::ofError(CellError::divByZero);
         return finite(a / b);
     case '^':
         if (a == 0 && b == 0)
-            return CellValue::ofError(CellError::Num);
+            return CellValue::ofError(CellError::num);
         if (a == 0 && b < 0)
-            return CellValue::ofError(CellError::DivByZero);
+            return CellValue::ofError(CellError::divByZero);
         return finite(std::pow(a, b));
     }
-    return CellValue::ofError(CellError::Value);
+    return CellValue::ofError(CellError::value);
 }
 
 class Evaluator {
@@ -72,26 +72,26 @@ public:
     {
         using K = FormulaNode::Kind;
         switch (n.kind) {
-        case K::Number: return CellValue::ofNumber(n.number);
-        case K::Text: return CellValue::ofText(n.text);
-        case K::Reference: {
+        case K::number: return CellValue::ofNumber(n.number);
+        case K::text: return CellValue::ofText(n.text);
+        case K::reference: {
             const auto target = n.ref.resolve(at_);
             if (!target)
-                return CellValue::ofError(CellError::Ref);
+                return CellValue::ofError(CellError::ref);
             return lookup_(*target);
         }
-        case K::Name: return CellValue::ofError(CellError::Name);
-        case K::Group: return eval(*n.children[0]);
-        case K::Plus: return eval(*n.children[0]);
-        case K::Negate: {
+        case K::name: return CellValue::ofError(CellError::name);
+        case K::group: return eval(*n.children[0]);
+        case K::plus: return eval(*n.children[0]);
+        case K::negate: {
             const CellValue v = asNumber(eval(*n.children[0]));
             return v.isError() ? v : CellValue::ofNumber(-v.number);
         }
-        case K::Percent: {
+        case K::percent: {
             const CellValue v = asNumber(eval(*n.children[0]));
             return v.isError() ? v : CellValue::ofNumber(v.number / 100.0);
         }
-        case K::Binary: {
+        case K::binary: {
             const CellValue a = asNumber(eval(*n.children[0]));
             if (a.isError())
                 return a;
@@ -100,9 +100,9 @@ public:
                 return b;
             return binary(n.op, a.number, b.number);
         }
-        case K::Call: {
+        case K::call: {
             if (!n.function)
-                return CellValue::ofError(CellError::Name);
+                return CellValue::ofError(CellError::name);
             double argument = 0;
             if (!n.children.empty()) {
                 const CellValue v = asNumber(eval(*n.children[0]));
@@ -113,7 +113,7 @@ public:
             return n.function->apply(argument);
         }
         }
-        return CellValue::ofError(CellError::Value);
+        return CellValue::ofError(CellError::value);
     }
 
 private:
@@ -127,7 +127,7 @@ CellValue evaluateFormula(const FormulaNode& formula, CellAddress at, const Cell
 {
     CellValue result = Evaluator(at, lookup).eval(formula);
     // A formula that is just a reference to an empty cell shows 0.
-    if (result.kind == CellValue::Kind::Empty)
+    if (result.kind == CellValue::Kind::empty)
         return CellValue::ofNumber(0.0);
     return result;
 }

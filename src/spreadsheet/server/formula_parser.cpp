@@ -102,7 +102,7 @@ private:
 
     static FormulaTree binary(char op, FormulaTree left, FormulaTree right)
     {
-        auto n = node(FormulaNode::Kind::Binary);
+        auto n = node(FormulaNode::Kind::binary);
         n->op = op;
         n->children.push_back(std::move(left));
         n->children.push_back(std::move(right));
@@ -162,13 +162,13 @@ private:
             auto operand = signedTerm();
             if (!operand)
                 return nullptr;
-            auto n = node(sign == '-' ? FormulaNode::Kind::Negate : FormulaNode::Kind::Plus);
+            auto n = node(sign == '-' ? FormulaNode::Kind::negate : FormulaNode::Kind::plus);
             n->children.push_back(std::move(operand));
             return n;
         }
         auto term = primary();
         while (term && take('%')) {
-            auto n = node(FormulaNode::Kind::Percent);
+            auto n = node(FormulaNode::Kind::percent);
             n->children.push_back(std::move(term));
             term = std::move(n);
         }
@@ -187,7 +187,7 @@ private:
             auto inner = additive();
             if (!inner || !take(')'))
                 return nullptr;
-            auto n = node(FormulaNode::Kind::Group);
+            auto n = node(FormulaNode::Kind::group);
             n->children.push_back(std::move(inner));
             return n;
         }
@@ -199,13 +199,13 @@ private:
             if (!value)
                 return nullptr;
             pos_ += len;
-            auto n = node(FormulaNode::Kind::Number);
+            auto n = node(FormulaNode::Kind::number);
             n->number = *value;
             return n;
         }
         if (const auto ref = readReference(rest)) {
             pos_ += ref->length;
-            auto n = node(FormulaNode::Kind::Reference);
+            auto n = node(FormulaNode::Kind::reference);
             n->ref = ref->ref;
             return n;
         }
@@ -226,7 +226,7 @@ private:
                     continue;
                 }
                 ++pos_;
-                auto n = node(FormulaNode::Kind::Text);
+                auto n = node(FormulaNode::Kind::text);
                 n->text = std::move(value);
                 return n;
             }
@@ -240,10 +240,10 @@ private:
         const std::size_t start = pos_;
         while (pos_ < s_.size() && isNameChar(s_[pos_]))
             ++pos_;
-        auto n = node(FormulaNode::Kind::Call);
+        auto n = node(FormulaNode::Kind::call);
         n->text = std::string(s_.substr(start, pos_ - start));
         if (!take('(')) {
-            n->kind = FormulaNode::Kind::Name;
+            n->kind = FormulaNode::Kind::name;
             return n;
         }
         if (!take(')')) {

@@ -10,26 +10,26 @@ namespace {
 CellValue number(double x)
 {
     if (!std::isfinite(x))
-        return CellValue::ofError(CellError::Num);
+        return CellValue::ofError(CellError::num);
     return CellValue::ofNumber(x);
 }
 
 CellValue fact(double x)
 {
     if (x < 0)
-        return CellValue::ofError(CellError::Num);
+        return CellValue::ofError(CellError::num);
     const double n = std::floor(x);
     if (n > 170)
-        return CellValue::ofError(CellError::Num);
+        return CellValue::ofError(CellError::num);
     long double product = 1.0L;
     for (int i = 2; i <= static_cast<int>(n); ++i)
         product *= i;
     return number(static_cast<double>(product));
 }
 
-CellValue root(double x) { return x < 0 ? CellValue::ofError(CellError::Num) : number(std::sqrt(x)); }
-CellValue ln(double x) { return x <= 0 ? CellValue::ofError(CellError::Num) : number(std::log(x)); }
-CellValue log10(double x) { return x <= 0 ? CellValue::ofError(CellError::Num) : number(std::log10(x)); }
+CellValue root(double x) { return x < 0 ? CellValue::ofError(CellError::num) : number(std::sqrt(x)); }
+CellValue ln(double x) { return x <= 0 ? CellValue::ofError(CellError::num) : number(std::log(x)); }
+CellValue log10(double x) { return x <= 0 ? CellValue::ofError(CellError::num) : number(std::log10(x)); }
 CellValue exp(double x) { return number(std::exp(x)); }
 CellValue sin(double x) { return number(std::sin(x)); }
 CellValue cos(double x) { return number(std::cos(x)); }
@@ -37,10 +37,10 @@ CellValue tan(double x) { return number(std::tan(x)); }
 CellValue cot(double x)
 {
     const double t = std::tan(x);
-    return t == 0 ? CellValue::ofError(CellError::DivByZero) : number(1.0 / t);
+    return t == 0 ? CellValue::ofError(CellError::divByZero) : number(1.0 / t);
 }
-CellValue asin(double x) { return std::fabs(x) > 1 ? CellValue::ofError(CellError::Num) : number(std::asin(x)); }
-CellValue acos(double x) { return std::fabs(x) > 1 ? CellValue::ofError(CellError::Num) : number(std::acos(x)); }
+CellValue asin(double x) { return std::fabs(x) > 1 ? CellValue::ofError(CellError::num) : number(std::asin(x)); }
+CellValue acos(double x) { return std::fabs(x) > 1 ? CellValue::ofError(CellError::num) : number(std::acos(x)); }
 CellValue atan(double x) { return number(std::atan(x)); }
 CellValue acot(double x) { return number(std::numbers::pi / 2 - std::atan(x)); }
 CellValue abs(double x) { return number(std::fabs(x)); }

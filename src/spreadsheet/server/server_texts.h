@@ -1,20 +1,30 @@
 #pragma once
-// The fixed German texts of the built-in spreadsheet.
-namespace quillmar::spreadsheet::server::texts {
+// The fixed German texts of the built-in spreadsheet. Placeholders %1 are filled
+// with text::fillIn.
+#include <string_view>
 
-inline constexpr const char* kBookPrefix = "Mappe";
-inline constexpr const char* kSheetPrefix = "Tabelle";
-inline constexpr const char* kReady = "Ready";
+namespace quillmar::spreadsheet::texts {
 
-inline constexpr const char* kFile = "Die Datei ";
-inline constexpr const char* kCannotCreate = " kann nicht angelegt werden.";
-inline constexpr const char* kCannotWrite = " kann nicht geschrieben werden.";
-inline constexpr const char* kCannotCreateFolder = "Der Ordner für die Mappen kann nicht angelegt werden: ";
-inline constexpr const char* kSaveFailed = "Die Mappe kann nicht gespeichert werden: ";
-inline constexpr const char* kNoSaveFolder = "Es ist kein Ordner für die Mappen eingestellt.";
-inline constexpr const char* kFormulaCellReadOnly =
+// Names of new workbooks and sheets, followed by their number: "Mappe1", "Tabelle1".
+inline constexpr std::string_view kBookPrefix = "Mappe";
+inline constexpr std::string_view kSheetPrefix = "Tabelle";
+
+inline constexpr std::string_view kCannotCreateFile = "Die Datei %1 kann nicht angelegt werden.";
+inline constexpr std::string_view kCannotWriteFile = "Die Datei %1 kann nicht geschrieben werden.";
+inline constexpr std::string_view kCannotCreateFolder = "Der Ordner für die Mappen kann nicht angelegt werden: %1";
+inline constexpr std::string_view kSaveFailed = "Die Mappe kann nicht gespeichert werden: %1";
+inline constexpr std::string_view kNoSaveFolder = "Es ist kein Ordner für die Mappen eingestellt.";
+inline constexpr std::string_view kFormulaCellReadOnly =
     "Diese Zelle enthält eine Formel. Im Tabellenfenster lassen sich nur Werte und Texte eingeben.";
-inline constexpr const char* kNoFormulaInput =
+inline constexpr std::string_view kNoFormulaInput =
     "Formeln werden vom Programm eingefügt. Im Tabellenfenster lassen sich nur Werte und Texte eingeben.";
 
-} // namespace quillmar::spreadsheet::server::texts
+// Error values as a cell shows them.
+inline constexpr std::string_view kErrorDivByZero = "#DIV/0!";
+inline constexpr std::string_view kErrorValue = "#WERT!";
+inline constexpr std::string_view kErrorRef = "#BEZUG!";
+inline constexpr std::string_view kErrorName = "#NAME?";
+inline constexpr std::string_view kErrorNum = "#ZAHL!";
+inline constexpr std::string_view kErrorCircular = "#ZIRKELBEZUG!";
+
+} // namespace quillmar::spreadsheet::texts

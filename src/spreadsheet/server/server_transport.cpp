@@ -1,5 +1,6 @@
 #include "spreadsheet/server/server_transport.h"
 
+#include "spreadsheet/commands.h"
 #include "support/text.h"
 
 namespace quillmar::spreadsheet::server {
@@ -12,7 +13,7 @@ ServerTransport::~ServerTransport()
 bool ServerTransport::connect(const std::string& service, const std::string& topic)
 {
     disconnect();
-    if (!text::equalsNoCase(service, "EXCEL") || !server_.hasTopic(topic))
+    if (!text::equalsNoCase(service, commands::kService) || !server_.hasTopic(topic))
         return false;
     open_ = true;
     topic_ = topic;

@@ -151,7 +151,7 @@ namespace {
 
 void collectReferences(const FormulaNode& n, CellAddress at, std::vector<CellAddress>& out)
 {
-    if (n.kind == FormulaNode::Kind::Reference) {
+    if (n.kind == FormulaNode::Kind::reference) {
         if (const auto target = n.ref.resolve(at))
             out.push_back(*target);
         return;
@@ -171,25 +171,25 @@ void Sheet::computeIfDirty() const
     if (!dirty_)
         return;
     dirty_ = false;
-    enum class State { Stale, Pending, Done };
+    enum class State { stale, pending, done };
     std::map<CellAddress, State> state;
     for (auto& [at, cell] : cells_)
         if (cell.formula)
-            state[at] = State::Stale;
+            state[at] = State::stale;
 
     const CellLookup lookup = [&](CellAddress target) -> CellValue {
         const auto it = cells_.find(target);
         if (it == cells_.end())
             return CellValue::empty();
-        if (it->second.formula && state[target] != State::Done)
-            return CellValue::ofError(CellError::Circular);
+        if (it->second.formula && state[target] != State::done)
+            return CellValue::ofError(CellError::circular);
         return it->second.value;
     };
 
     std::vector<std::pair<CellAddress, bool>> stack; // cell, its references already pushed
     std::vector<CellAddress> references;
     for (auto& [start, startCell] : cells_) {
-        if (!startCell.formula || state[start] != State::Stale)
+        if (!startCell.formula || state[start] != State::stale)
             continue;
         stack.push_back({start, false});
         while (!stack.empty()) {
@@ -198,20 +198,20 @@ void Sheet::computeIfDirty() const
             if (expanded) {
                 stack.pop_back();
                 cell.value = evaluateFormula(*cell.formula, at, lookup);
-                state[at] = State::Done;
+                state[at] = State::done;
                 continue;
             }
-            if (state[at] != State::Stale) {
+            if (state[at] != State::stale) {
                 stack.pop_back();
                 continue;
             }
-            state[at] = State::Pending;
+            state[at] = State::pending;
             stack.back().second = true;
             references.clear();
             collectReferences(*cell.formula, at, references);
             for (const CellAddress& r : references) {
                 const auto it = cells_.find(r);
-                if (it != cells_.end() && it->second.formula && state[r] == State::Stale)
+                if (it != cells_.end() && it->second.formula && state[r] == State::stale)
                     stack.push_back({r, false});
             }
         }

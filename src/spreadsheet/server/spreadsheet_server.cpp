@@ -1,5 +1,6 @@
 #include "spreadsheet/server/spreadsheet_server.h"
 
+#include "spreadsheet/commands.h"
 #include "spreadsheet/server/macro_command.h"
 #include "spreadsheet/server/server_texts.h"
 #include "support/file_io.h"
@@ -69,7 +70,7 @@ SpreadsheetServer::SpreadsheetServer()
 
 Sheet& SpreadsheetServer::addSheet(Workbook& book, std::size_t position)
 {
-    auto sheet = std::make_unique<Sheet>(texts::kSheetPrefix + std::to_string(book.nextSheetNumber++));
+    auto sheet = std::make_unique<Sheet>(std::string(texts::kSheetPrefix) + std::to_string(book.nextSheetNumber++));
     Sheet& added = *sheet;
     book.sheets.insert(book.sheets.begin() + static_cast<std::ptrdiff_t>(position), std::move(sheet));
     book.activeSheet = static_cast<int>(position);
@@ -128,7 +129,7 @@ bool SpreadsheetServer::run(const std::string& name, const std::vector<std::stri
 bool SpreadsheetServer::newWorkbook()
 {
     auto book = std::make_unique<Workbook>();
-    book->name = texts::kBookPrefix + std::to_string(nextBookNumber_++);
+    book->name = std::string(texts::kBookPrefix) + std::to_string(nextBookNumber_++);
     addSheet(*book, 0);
     Workbook* added = book.get();
     books_.push_back(std::move(book));
@@ -222,11 +223,11 @@ bool SpreadsheetServer::runMacro(const std::string& target)
     if (bang == std::string::npos || !findWorkbook(target.substr(0, bang)))
         return false;
     const std::string macro = text::lowerAscii(target.substr(bang + 1));
-    if (macro == "neueseite")
+    if (macro == commands::kMacroNewPage)
         return macroNewPage();
-    if (macro == "eingabe")
+    if (macro == commands::kMacroInput)
         return macroInput();
-    if (macro == "grafikeinfuegen")
+    if (macro == commands::kMacroInsertPicture)
         return macroInsertPicture();
     return false;
 }
@@ -274,7 +275,7 @@ bool SpreadsheetServer::selectRange(const std::string& text)
 
 bool SpreadsheetServer::hasTopic(std::string_view topic) const
 {
-    if (text::equalsNoCase(topic, "System"))
+    if (text::equalsNoCase(topic, commands::kSystemTopic))
         return true;
     const auto name = splitTopic(topic);
     if (!name)
@@ -285,10 +286,10 @@ bool SpreadsheetServer::hasTopic(std::string_view topic) const
 
 std::optional<std::string> SpreadsheetServer::request(std::string_view topic, std::string_view item) const
 {
-    if (text::equalsNoCase(topic, "System")) {
-        if (text::equalsNoCase(item, "Status"))
-            return std::string(texts::kReady);
-        if (text::equalsNoCase(item, "Selection"))
+    if (text::equalsNoCase(topic, commands::kSystemTopic)) {
+        if (text::equalsNoCase(item, commands::kItemStatus))
+            return std::string(commands::kStatusReady);
+        if (text::equalsNoCase(item, commands::kItemSelection))
             return selectionText();
         return std::nullopt;
     }
@@ -386,9 +387,9 @@ std::string SpreadsheetServer::editByUser(Workbook& book, int sheetIndex, CellAd
         return {};
     Sheet& sheet = *book.sheets[static_cast<std::size_t>(sheetIndex)];
     if (sheet.formula(at))
-        return texts::kFormulaCellReadOnly;
+        return std::string(texts::kFormulaCellReadOnly);
     if (!text.empty() && text.front() == '=')
-        return texts::kNoFormulaInput;
+        return std::string(texts::kNoFormulaInput);
     if (sheet.input(at) == text)
         return {};
     sheet.setInput(at, text);
@@ -416,7 +417,7 @@ std::string SpreadsheetServer::clearByUser(Workbook& book, int sheetIndex, CellA
         markChanged(book);
         notifyChanged();
     }
-    return formulaKept ? texts::kFormulaCellReadOnly : std::string();
+    return formulaKept ? std::string(texts::kFormulaCellReadOnly) : std::string();
 }
 
 void SpreadsheetServer::markChanged(Workbook& book)

@@ -2,6 +2,7 @@
 
 #include "spreadsheet/server/server_texts.h"
 #include "spreadsheet/server/xlsx_export.h"
+#include "support/text.h"
 
 namespace quillmar::spreadsheet::server {
 
@@ -70,7 +71,7 @@ bool WorkbookSaver::save(Workbook& book)
         std::error_code ec;
         std::filesystem::create_directories(folder_, ec);
         if (ec) {
-            error = texts::kCannotCreateFolder + folder_.string();
+            error = text::fillIn(texts::kCannotCreateFolder, {folder_.string()});
         } else {
             if (book.savedAs.empty())
                 book.savedAs = freeFileFor(book);
@@ -83,7 +84,7 @@ bool WorkbookSaver::save(Workbook& book)
     }
     // One message per run of failures, not one per command sequence.
     if (!reportedFailure_)
-        messages_.show(texts::kSaveFailed + error);
+        messages_.show(text::fillIn(texts::kSaveFailed, {error}));
     reportedFailure_ = true;
     return false;
 }

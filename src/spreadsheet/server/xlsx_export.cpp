@@ -2,6 +2,7 @@
 
 #include "spreadsheet/server/formula_a1.h"
 #include "spreadsheet/server/server_texts.h"
+#include "support/text.h"
 
 #include <xlsxwriter.h>
 
@@ -52,20 +53,20 @@ lxw_error writeCell(lxw_worksheet* ws, const Sheet& sheet, CellAddress at, lxw_f
     if (const FormulaNode* formula = sheet.formula(at)) {
         const std::string a1 = formulaToA1(*formula, at);
         switch (value.kind) {
-        case CellValue::Kind::Number:
+        case CellValue::Kind::number:
             return worksheet_write_formula_num(ws, row, col, a1.c_str(), format, value.number);
-        case CellValue::Kind::Text:
+        case CellValue::Kind::text:
             return worksheet_write_formula_str(ws, row, col, a1.c_str(), format, value.text.c_str());
-        case CellValue::Kind::Error:
+        case CellValue::Kind::error:
             return worksheet_write_formula_str(ws, row, col, a1.c_str(), format, fileErrorCode(value.error).c_str());
-        case CellValue::Kind::Empty:
+        case CellValue::Kind::empty:
             return worksheet_write_formula_num(ws, row, col, a1.c_str(), format, 0.0);
         }
     }
     switch (value.kind) {
-    case CellValue::Kind::Number:
+    case CellValue::Kind::number:
         return worksheet_write_number(ws, row, col, value.number, format);
-    case CellValue::Kind::Text:
+    case CellValue::Kind::text:
         return worksheet_write_string(ws, row, col, value.text.c_str(), format);
     default:
         return worksheet_write_blank(ws, row, col, format);
@@ -122,7 +123,7 @@ std::string saveXlsx(const Workbook& book, const std::filesystem::path& target)
     const std::filesystem::path tmp = temporaryBeside(target);
     lxw_workbook* wb = workbook_new(tmp.string().c_str());
     if (!wb)
-        return texts::kFile + target.string() + texts::kCannotCreate;
+        return text::fillIn(texts::kCannotCreateFile, {target.string()});
     const Formats formats(wb);
     lxw_error error = LXW_NO_ERROR;
     for (std::size_t i = 0; i < book.sheets.size() && error == LXW_NO_ERROR; ++i)
@@ -133,12 +134,12 @@ std::string saveXlsx(const Workbook& book, const std::filesystem::path& target)
     std::error_code ec;
     if (error != LXW_NO_ERROR) {
         std::filesystem::remove(tmp, ec);
-        return texts::kFile + target.string() + texts::kCannotWrite + " (" + lxw_strerror(error) + ")";
+        return text::fillIn(texts::kCannotWriteFile, {target.string()}) + " (" + lxw_strerror(error) + ")";
     }
     std::filesystem::rename(tmp, target, ec);
     if (ec) {
         std::filesystem::remove(tmp, ec);
-        return texts::kFile + target.string() + texts::kCannotWrite;
+        return text::fillIn(texts::kCannotWriteFile, {target.string()});
     }
     return {};
 }

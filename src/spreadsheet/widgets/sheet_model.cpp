@@ -26,7 +26,7 @@ const server::Sheet* SheetModel::sheet() const
     return book_->sheets[static_cast<std::size_t>(sheetIndex_)].get();
 }
 
-void SheetModel::show(server::Workbook* book, int sheetIndex)
+void SheetModel::showSheet(server::Workbook* book, int sheetIndex)
 {
     book_ = book;
     sheetIndex_ = sheetIndex;
@@ -39,19 +39,19 @@ void SheetModel::refresh()
     const server::Sheet* s = sheet();
     const server::CellAddress extent = s ? s->extent() : server::CellAddress{0, 0};
     const server::CellAddress active = s ? s->selection().last : server::CellAddress{0, 0};
-    rows_ = std::min(std::max(extent.row, active.row) + kSpareRows, server::kMaxRow);
-    columns_ = std::min(std::max(extent.column, active.column) + kSpareColumns, server::kMaxColumn);
+    rowCount_ = std::min(std::max(extent.row, active.row) + kSpareRows, server::kMaxRow);
+    columnCount_ = std::min(std::max(extent.column, active.column) + kSpareColumns, server::kMaxColumn);
     endResetModel();
 }
 
 int SheetModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : rows_;
+    return parent.isValid() ? 0 : rowCount_;
 }
 
 int SheetModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : columns_;
+    return parent.isValid() ? 0 : columnCount_;
 }
 
 QVariant SheetModel::data(const QModelIndex& index, int role) const
@@ -67,7 +67,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(s->input(at));
     case Qt::TextAlignmentRole: {
         const auto kind = s->value(at).kind;
-        const bool right = kind == server::CellValue::Kind::Number || kind == server::CellValue::Kind::Error;
+        const bool right = kind == server::CellValue::Kind::number || kind == server::CellValue::Kind::error;
         return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::FontRole:

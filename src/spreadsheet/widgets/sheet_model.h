@@ -16,7 +16,7 @@ public:
     explicit SheetModel(server::SpreadsheetServer& server, QObject* parent = nullptr);
 
     // The sheet shown; none shows an empty grid.
-    void show(server::Workbook* book, int sheetIndex);
+    void showSheet(server::Workbook* book, int sheetIndex);
     server::Workbook* book() const { return book_; }
     int sheetIndex() const { return sheetIndex_; }
     const server::Sheet* sheet() const;
@@ -38,8 +38,8 @@ private:
     server::SpreadsheetServer& server_;
     server::Workbook* book_ = nullptr;
     int sheetIndex_ = 0;
-    int rows_ = 0;
-    int columns_ = 0;
+    int rowCount_ = 0;
+    int columnCount_ = 0;
     std::function<void(const std::string&)> onRefused_;
 };
 

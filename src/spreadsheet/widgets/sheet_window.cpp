@@ -3,6 +3,7 @@
 #include "spreadsheet/widgets/sheet_model.h"
 #include "spreadsheet/widgets/sheet_window_texts.h"
 #include "spreadsheet/widgets/spreadsheet_settings.h"
+#include "support/widgets/qt_text.h"
 
 #include <QAbstractItemDelegate>
 #include <QAction>
@@ -31,7 +32,7 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
                          QWidget* parent)
     : QMainWindow(parent), server_(server), saver_(saver), messages_(messages)
 {
-    setWindowTitle(QString::fromUtf8(texts::kWindowTitle));
+    setWindowTitle(toQString(texts::kWindowTitle));
     // The program ends with its main window, also while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* central = new QWidget(this);
@@ -39,10 +40,10 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
     layout->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QString::fromUtf8(texts::kWorkbookLabel), central));
-    books_ = new QComboBox(central);
-    books_->setMinimumContentsLength(14);
-    top->addWidget(books_);
+    top->addWidget(new QLabel(toQString(texts::kWorkbookLabel), central));
+    workbookChooser_ = new QComboBox(central);
+    workbookChooser_->setMinimumContentsLength(14);
+    top->addWidget(workbookChooser_);
     formulaBar_ = new QLineEdit(central);
     formulaBar_->setReadOnly(true);
     top->addWidget(formulaBar_, 1);
@@ -58,13 +59,13 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     layout->addWidget(grid_, 1);
 
-    tabs_ = new QTabBar(central);
-    tabs_->setShape(QTabBar::RoundedSouth);
-    tabs_->setExpanding(false);
-    layout->addWidget(tabs_);
+    sheetTabs_ = new QTabBar(central);
+    sheetTabs_->setShape(QTabBar::RoundedSouth);
+    sheetTabs_->setExpanding(false);
+    layout->addWidget(sheetTabs_);
     setCentralWidget(central);
 
-    createActions();
+    createMenus();
 
     // Bursts of commands are shown once, after the burst.
     refreshTimer_ = new QTimer(this);
@@ -72,10 +73,10 @@ SheetWindow::SheetWindow(server::SpreadsheetServer& server, server::WorkbookSave
     refreshTimer_->setInterval(0);
     connect(refreshTimer_, &QTimer::timeout, this, &SheetWindow::showServerState);
 
-    connect(books_, &QComboBox::activated, this, &SheetWindow::workbookChosen);
-    connect(tabs_, &QTabBar::tabBarClicked, this, &SheetWindow::sheetChosen);
+    connect(workbookChooser_, &QComboBox::activated, this, &SheetWindow::activateChosenWorkbook);
+    connect(sheetTabs_, &QTabBar::tabBarClicked, this, &SheetWindow::activateChosenSheet);
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &SheetWindow::selectionMadeByUser);
+            &SheetWindow::passUserSelectionToServer);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &SheetWindow::showFormulaOfCurrentCell);
     // Enter takes the typed value and goes on to the cell below, as in a spreadsheet.
@@ -98,23 +99,23 @@ SheetWindow::~SheetWindow()
     server_.removeObserver(this);
 }
 
-void SheetWindow::createActions()
+void SheetWindow::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
-    QAction* saveAs = file->addAction(QString::fromUtf8(texts::kSaveAs));
+    QMenu* file = menuBar()->addMenu(toQString(texts::kFileMenu));
+    QAction* saveAs = file->addAction(toQString(texts::kSaveAs));
     saveAs->setShortcut(QKeySequence::SaveAs);
-    connect(saveAs, &QAction::triggered, this, &SheetWindow::saveAsClicked);
-    QAction* folder = file->addAction(QString::fromUtf8(texts::kChooseFolder));
-    connect(folder, &QAction::triggered, this, &SheetWindow::chooseFolderClicked);
+    connect(saveAs, &QAction::triggered, this, &SheetWindow::chooseFileAndSaveWorkbook);
+    QAction* folder = file->addAction(toQString(texts::kChooseFolder));
+    connect(folder, &QAction::triggered, this, &SheetWindow::chooseWorkbookFolder);
     file->addSeparator();
-    QMenu* edit = menuBar()->addMenu(QString::fromUtf8(texts::kEditMenu));
-    QAction* copy = edit->addAction(QString::fromUtf8(texts::kCopy));
+    QMenu* edit = menuBar()->addMenu(toQString(texts::kEditMenu));
+    QAction* copy = edit->addAction(toQString(texts::kCopy));
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &SheetWindow::copySelection);
-    QAction* clear = edit->addAction(QString::fromUtf8(texts::kClear));
+    QAction* clear = edit->addAction(toQString(texts::kClear));
     clear->setShortcut(QKeySequence::Delete);
     connect(clear, &QAction::triggered, this, &SheetWindow::clearSelection);
-    QAction* close = file->addAction(QString::fromUtf8(texts::kCloseWindow));
+    QAction* close = file->addAction(toQString(texts::kCloseWindow));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
@@ -128,7 +129,7 @@ void SheetWindow::workbookClosing(server::Workbook& book)
 {
     // The grid must let go of the workbook now: it may paint before the next refresh.
     if (model_->book() == &book)
-        model_->show(nullptr, 0);
+        model_->showSheet(nullptr, 0);
     refreshTimer_->start();
 }
 
@@ -148,26 +149,26 @@ void SheetWindow::restoreRequested()
 
 void SheetWindow::showServerState()
 {
-    updating_ = true;
+    followingServer_ = true;
     server::Workbook* active = server_.activeWorkbook();
 
-    books_->clear();
+    workbookChooser_->clear();
     for (const auto& book : server_.workbooks())
         if (!book->hidden)
-            books_->addItem(QString::fromStdString(book->name));
+            workbookChooser_->addItem(QString::fromStdString(book->name));
     if (!active)
-        books_->addItem(QString::fromUtf8(texts::kNoWorkbook));
-    books_->setCurrentText(active ? QString::fromStdString(active->name) : QString::fromUtf8(texts::kNoWorkbook));
+        workbookChooser_->addItem(toQString(texts::kNoWorkbook));
+    workbookChooser_->setCurrentText(active ? QString::fromStdString(active->name) : toQString(texts::kNoWorkbook));
 
-    while (tabs_->count() > 0)
-        tabs_->removeTab(0);
+    while (sheetTabs_->count() > 0)
+        sheetTabs_->removeTab(0);
     if (active) {
         for (const auto& sheet : active->sheets)
-            tabs_->addTab(QString::fromStdString(sheet->name()));
-        tabs_->setCurrentIndex(active->activeSheet);
+            sheetTabs_->addTab(QString::fromStdString(sheet->name()));
+        sheetTabs_->setCurrentIndex(active->activeSheet);
     }
 
-    model_->show(active, active ? active->activeSheet : 0);
+    model_->showSheet(active, active ? active->activeSheet : 0);
     if (const server::Sheet* sheet = model_->sheet()) {
         const int charWidth = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
         for (int column = 0; column < model_->columnCount(); ++column)
@@ -181,7 +182,7 @@ void SheetWindow::showServerState()
         grid_->scrollTo(current);
     }
     showFormulaOfCurrentCell();
-    updating_ = false;
+    followingServer_ = false;
 }
 
 void SheetWindow::showFormulaOfCurrentCell()
@@ -196,9 +197,9 @@ void SheetWindow::showFormulaOfCurrentCell()
     formulaBar_->setText(QString::fromStdString(server::formatZS(at) + "   " + sheet->input(at)));
 }
 
-void SheetWindow::selectionMadeByUser()
+void SheetWindow::passUserSelectionToServer()
 {
-    if (updating_ || !model_->book())
+    if (followingServer_ || !model_->book())
         return;
     const QModelIndexList picked = grid_->selectionModel()->selectedIndexes();
     if (picked.isEmpty())
@@ -219,14 +220,14 @@ void SheetWindow::selectionMadeByUser()
     server_.select(*model_->book(), from, to);
 }
 
-void SheetWindow::workbookChosen(int index)
+void SheetWindow::activateChosenWorkbook(int index)
 {
-    const QString name = books_->itemText(index);
+    const QString name = workbookChooser_->itemText(index);
     if (server::Workbook* book = server_.findWorkbook(name.toStdString()))
         server_.activate(*book);
 }
 
-void SheetWindow::sheetChosen(int index)
+void SheetWindow::activateChosenSheet(int index)
 {
     if (server::Workbook* book = model_->book(); book && index >= 0)
         server_.activateSheet(*book, index);
@@ -266,15 +267,15 @@ bool SheetWindow::saveShownWorkbookAs(const QString& file)
     return true;
 }
 
-void SheetWindow::saveAsClicked()
+void SheetWindow::chooseFileAndSaveWorkbook()
 {
     server::Workbook* book = model_->book();
     if (!book)
         return;
     const QString start = QString::fromStdString(
         (saver_.folder() / (std::filesystem::path(book->name).stem().string() + ".xlsx")).string());
-    QString file = QFileDialog::getSaveFileName(this, QString::fromUtf8(texts::kSaveAs).remove(QLatin1Char('&')),
-                                                start, QString::fromUtf8(texts::kSaveAsFilter));
+    QString file = QFileDialog::getSaveFileName(this, toQString(texts::kSaveAs).remove(QLatin1Char('&')),
+                                                start, toQString(texts::kSaveAsFilter));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
@@ -282,9 +283,9 @@ void SheetWindow::saveAsClicked()
     saveShownWorkbookAs(file);
 }
 
-void SheetWindow::chooseFolderClicked()
+void SheetWindow::chooseWorkbookFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8(texts::kChooseFolderCaption),
+    const QString folder = QFileDialog::getExistingDirectory(this, toQString(texts::kChooseFolderCaption),
                                                              QString::fromStdString(saver_.folder().string()));
     if (folder.isEmpty())
         return;

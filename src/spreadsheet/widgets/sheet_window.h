@@ -36,8 +36,8 @@ public:
 
     SheetModel* model() const { return model_; }
     QTableView* grid() const { return grid_; }
-    QTabBar* sheetTabs() const { return tabs_; }
-    QComboBox* workbookChooser() const { return books_; }
+    QTabBar* sheetTabs() const { return sheetTabs_; }
+    QComboBox* workbookChooser() const { return workbookChooser_; }
     QLineEdit* formulaBar() const { return formulaBar_; }
 
 private:
@@ -46,12 +46,12 @@ private:
     void minimizeRequested() override;
     void restoreRequested() override;
 
-    void createActions();
-    void saveAsClicked();
-    void chooseFolderClicked();
-    void workbookChosen(int index);
-    void sheetChosen(int index);
-    void selectionMadeByUser();
+    void createMenus();
+    void chooseFileAndSaveWorkbook();
+    void chooseWorkbookFolder();
+    void activateChosenWorkbook(int index);
+    void activateChosenSheet(int index);
+    void passUserSelectionToServer();
     void showFormulaOfCurrentCell();
     void closeEvent(QCloseEvent* event) override;
 
@@ -60,11 +60,11 @@ private:
     Messages& messages_;
     SheetModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
-    QTabBar* tabs_ = nullptr;
-    QComboBox* books_ = nullptr;
+    QTabBar* sheetTabs_ = nullptr;
+    QComboBox* workbookChooser_ = nullptr;
     QLineEdit* formulaBar_ = nullptr;
     QTimer* refreshTimer_ = nullptr;
-    bool updating_ = false; // while the window follows the server, user-selection signals are ignored
+    bool followingServer_ = false; // while the window follows the server, user-selection signals are ignored
 };
 
 } // namespace quillmar::spreadsheet

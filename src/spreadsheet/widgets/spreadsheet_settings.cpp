@@ -1,6 +1,7 @@
 #include "spreadsheet/widgets/spreadsheet_settings.h"
 
 #include "spreadsheet/widgets/sheet_window_texts.h"
+#include "support/widgets/qt_text.h"
 
 #include <QDir>
 #include <QSettings>
@@ -13,41 +14,38 @@ namespace {
 
 QSettings settings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quillmar"),
-                     QStringLiteral("tabelle"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, toQString(texts::kSettingsOrganization),
+                     toQString(texts::kSettingsApplication));
 }
-
-const QString kFolderKey = QStringLiteral("Mappen/Ordner");
-const QString kGeometryKey = QStringLiteral("Tabellenfenster/Geometrie");
 
 } // namespace
 
 QString workbookFolder()
 {
-    const QString stored = settings().value(kFolderKey).toString();
+    const QString stored = settings().value(toQString(texts::kFolderKey)).toString();
     if (!stored.isEmpty())
         return stored;
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath();
-    return QDir(documents).filePath(QString::fromUtf8(texts::kDefaultFolderName));
+    return QDir(documents).filePath(toQString(texts::kDefaultFolderName));
 }
 
 void storeWorkbookFolder(const QString& folder)
 {
-    settings().setValue(kFolderKey, folder);
+    settings().setValue(toQString(texts::kFolderKey), folder);
 }
 
 void restoreSheetWindowGeometry(QWidget& window)
 {
-    const QByteArray geometry = settings().value(kGeometryKey).toByteArray();
+    const QByteArray geometry = settings().value(toQString(texts::kGeometryKey)).toByteArray();
     if (!geometry.isEmpty())
         window.restoreGeometry(geometry);
 }
 
 void storeSheetWindowGeometry(const QWidget& window)
 {
-    settings().setValue(kGeometryKey, window.saveGeometry());
+    settings().setValue(toQString(texts::kGeometryKey), window.saveGeometry());
 }
 
 } // namespace quillmar::spreadsheet

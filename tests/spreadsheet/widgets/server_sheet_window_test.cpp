@@ -26,7 +26,7 @@ struct ManualScheduler : server::SaveScheduler {
     std::function<void()> pending;
 };
 
-struct WindowFixture : ::testing::Test {
+struct SheetWindowTest : ::testing::Test {
     server::SpreadsheetServer server;
     server::ServerTransport link{server};
     ManualScheduler scheduler;
@@ -52,7 +52,7 @@ struct WindowFixture : ::testing::Test {
     }
 };
 
-TEST_F(WindowFixture, ShowsWorkbooksSheetsValuesAndTheSelection)
+TEST_F(SheetWindowTest, ShowsWorkbooksSheetsValuesAndTheSelection)
 {
     exec("[New(1)]");
     exec("[WORKBOOK.INSERT(1)]");
@@ -78,7 +78,7 @@ TEST_F(WindowFixture, ShowsWorkbooksSheetsValuesAndTheSelection)
     EXPECT_EQ(window->grid()->selectionModel()->selectedIndexes().size(), 4);
 }
 
-TEST_F(WindowFixture, UserEditsConstantsAndTheLinkSeesThem)
+TEST_F(SheetWindowTest, UserEditsConstantsAndTheLinkSeesThem)
 {
     exec("[FORMULA(\"2\",\"Z1S1\")]");
     exec("[FORMULA(\"=ZS(-1)*10\",\"Z1S2\")]");
@@ -104,7 +104,7 @@ TEST_F(WindowFixture, UserEditsConstantsAndTheLinkSeesThem)
     EXPECT_TRUE(server.findWorkbook("Mappe1")->changed);
 }
 
-TEST_F(WindowFixture, TypingAValueAndEnterGoesOnToTheCellBelow)
+TEST_F(SheetWindowTest, TypingAValueAndEnterGoesOnToTheCellBelow)
 {
     exec("[FORMULA(\"=ZS(1)*2\",\"Z2S1\")]");
     exec("[SELECT(\"Z2S2\")]");
@@ -123,7 +123,7 @@ TEST_F(WindowFixture, TypingAValueAndEnterGoesOnToTheCellBelow)
     window->close();
 }
 
-TEST_F(WindowFixture, CopyAndClearWorkOnTheSelectedRange)
+TEST_F(SheetWindowTest, CopyAndClearWorkOnTheSelectedRange)
 {
     exec("[FORMULA(\"Weg\",\"Z1S1\")]");
     exec("[FORMULA(\"2,5\",\"Z1S2\")]");
@@ -142,7 +142,7 @@ TEST_F(WindowFixture, CopyAndClearWorkOnTheSelectedRange)
     ASSERT_EQ(messages.shown.size(), 1u);
 }
 
-TEST_F(WindowFixture, ChoosingWorkbookAndSheetActivatesThemInTheServer)
+TEST_F(SheetWindowTest, ChoosingWorkbookAndSheetActivatesThemInTheServer)
 {
     exec("[WORKBOOK.INSERT(1)]"); // Tabelle2 before Tabelle1
     exec("[New(1)]");
@@ -158,7 +158,7 @@ TEST_F(WindowFixture, ChoosingWorkbookAndSheetActivatesThemInTheServer)
     EXPECT_EQ(server.selectionText(), "[Mappe1]Tabelle1!Z1S1");
 }
 
-TEST_F(WindowFixture, ClosingTheShownWorkbookLeavesNothingDangling)
+TEST_F(SheetWindowTest, ClosingTheShownWorkbookLeavesNothingDangling)
 {
     exec("[FORMULA(\"Wert\",\"Z1S1\")]");
     settle();
@@ -173,7 +173,7 @@ TEST_F(WindowFixture, ClosingTheShownWorkbookLeavesNothingDangling)
     window->close();
 }
 
-TEST_F(WindowFixture, RestoreBringsTheWindowToTheFront)
+TEST_F(SheetWindowTest, RestoreBringsTheWindowToTheFront)
 {
     EXPECT_FALSE(window->isVisible());
     exec("[APP.MINIMIZE()]");
@@ -189,7 +189,7 @@ TEST_F(WindowFixture, RestoreBringsTheWindowToTheFront)
     EXPECT_TRUE(link.execute("[New(1)]", false)); // the server goes on without its window
 }
 
-TEST_F(WindowFixture, SaveAsWritesTheShownWorkbook)
+TEST_F(SheetWindowTest, SaveAsWritesTheShownWorkbook)
 {
     const auto folder = std::filesystem::temp_directory_path() / ("quillmar-sheet-window-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
@@ -203,7 +203,7 @@ TEST_F(WindowFixture, SaveAsWritesTheShownWorkbook)
     std::filesystem::remove_all(folder);
 }
 
-TEST(BuiltinSpreadsheetHost, SavesEverythingWhenTheProgramEnds)
+TEST(BuiltinSpreadsheet, SavesEverythingWhenTheProgramEnds)
 {
     QStandardPaths::setTestModeEnabled(true);
     const auto folder = std::filesystem::temp_directory_path() / ("quillmar-host-save-" + std::to_string(getpid()));
