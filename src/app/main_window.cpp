@@ -294,14 +294,14 @@ void MainWindow::readSettingsFile()
 {
     const auto result = settings::readSettings(fileio::readAll(settingsPath()));
     switch (result.outcome) {
-    case settings::ReadOutcome::WrongIdentification:
+    case settings::ReadOutcome::wrongIdentification:
         messages_.show(std::string(settings::texts::kCannotLoad));
         return;
-    case settings::ReadOutcome::Complete:
+    case settings::ReadOutcome::complete:
         applyWindowRecord(result);
         settings::applyOptions(result, options_);
         return;
-    case settings::ReadOutcome::Faulty:
+    case settings::ReadOutcome::faulty:
         // What was read before the fault stays; the Excel version is asked for. The
         // window is placed after the questions, since showing them gives the still
         // hidden window its frame.

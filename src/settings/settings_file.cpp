@@ -90,10 +90,10 @@ ReadResult readSettings(const std::optional<std::string>& fileBytes)
     if (lines.empty())
         return r;
     if (lines[0] != texts::kIdentification) {
-        r.outcome = ReadOutcome::WrongIdentification;
+        r.outcome = ReadOutcome::wrongIdentification;
         return r;
     }
-    r.outcome = readInto(lines, r) ? ReadOutcome::Complete : ReadOutcome::Faulty;
+    r.outcome = readInto(lines, r) ? ReadOutcome::complete : ReadOutcome::faulty;
     return r;
 }
 

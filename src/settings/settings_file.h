@@ -31,15 +31,15 @@ inline constexpr int kConversionTargetCount = 4;
 inline constexpr int kConversionContentCount = 2;
 
 enum class ReadOutcome {
-    Complete,            // every line read
-    WrongIdentification, // line 1 is not "quillmar30": nothing was taken
-    Faulty,              // missing or unreadable file, too few lines, or a bad value
+    complete,            // every line read
+    wrongIdentification, // line 1 is not "quillmar30": nothing was taken
+    faulty,              // missing or unreadable file, too few lines, or a bad value
 };
 
 // What a reading produced, in the order of the file. A value is set when it was read
 // before the reading stopped.
 struct ReadResult {
-    ReadOutcome outcome = ReadOutcome::Faulty;
+    ReadOutcome outcome = ReadOutcome::faulty;
     std::optional<WindowState> state;
     std::optional<int> width;
     std::optional<int> height;

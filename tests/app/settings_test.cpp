@@ -81,7 +81,7 @@ TEST_F(MainWindowSettings, FirstStartAsksForTheVersionThenReportsTheFaultyFile)
     // and asks nothing.
     f.showAsRead();
     const auto written = settings::readSettings(fileio::readAll(folder / "quillmar.ini"));
-    EXPECT_EQ(written.outcome, settings::ReadOutcome::Complete);
+    EXPECT_EQ(written.outcome, settings::ReadOutcome::complete);
     messages.shown.clear();
     MainWindow& again = makeWindow();
     again.readSettingsFile();

@@ -38,7 +38,7 @@ TEST(SettingsFile, WritesEightCrLfLinesThatReadBackIdentically)
     EXPECT_EQ(bytes, file(kGood));
 
     const ReadResult r = readSettings(bytes);
-    ASSERT_EQ(r.outcome, ReadOutcome::Complete);
+    ASSERT_EQ(r.outcome, ReadOutcome::complete);
     EXPECT_EQ(r.state, WindowState::Normal);
     EXPECT_EQ(r.width, 599);
     EXPECT_EQ(r.height, 399);
@@ -65,7 +65,7 @@ TEST(SettingsFile, InitialValuesAndMaximizedRecord)
     auto lines = kGood;
     lines[1] = "2#800#600#10#10#";
     const ReadResult r = readSettings(file(lines));
-    EXPECT_EQ(r.outcome, ReadOutcome::Complete);
+    EXPECT_EQ(r.outcome, ReadOutcome::complete);
     EXPECT_EQ(r.state, WindowState::Maximized);
 }
 
@@ -77,7 +77,7 @@ TEST(SettingsFile, LineEightIsExcelXpUnlessItIsZero)
         auto lines = kGood;
         lines[7] = line;
         const ReadResult r = readSettings(file(lines));
-        EXPECT_EQ(r.outcome, ReadOutcome::Complete) << '"' << line << '"';
+        EXPECT_EQ(r.outcome, ReadOutcome::complete) << '"' << line << '"';
         EXPECT_EQ(r.excelXP, xp) << '"' << line << '"';
     }
 }
@@ -111,7 +111,7 @@ TEST(SettingsFile, ReadingStopsAtTheFirstFaultKeepingWhatCameBefore)
             lines[static_cast<std::size_t>(c.line)] = c.text;
         lines.resize(c.keep);
         const ReadResult r = readSettings(file(lines));
-        EXPECT_EQ(r.outcome, ReadOutcome::Faulty) << c.name;
+        EXPECT_EQ(r.outcome, ReadOutcome::faulty) << c.name;
         EXPECT_EQ(r.left.has_value(), c.leftRead) << c.name;
         EXPECT_EQ(r.factorPattern.has_value(), c.factorRead) << c.name;
         const int optionsRead = r.formulaTarget.has_value() + r.formulaContent.has_value() +
@@ -132,14 +132,14 @@ TEST(SettingsFile, ReadingStopsAtTheFirstFaultKeepingWhatCameBefore)
 
 TEST(SettingsFile, MissingEmptyOrForeignFiles)
 {
-    EXPECT_EQ(readSettings(std::nullopt).outcome, ReadOutcome::Faulty);
-    EXPECT_EQ(readSettings(std::string()).outcome, ReadOutcome::Faulty);
+    EXPECT_EQ(readSettings(std::nullopt).outcome, ReadOutcome::faulty);
+    EXPECT_EQ(readSettings(std::string()).outcome, ReadOutcome::faulty);
 
     for (const char* first : {"quillmar20", "Quillmar30", "quillmar30 ", "[Formel]"}) {
         auto lines = kGood;
         lines[0] = first;
         const ReadResult r = readSettings(file(lines));
-        EXPECT_EQ(r.outcome, ReadOutcome::WrongIdentification) << first;
+        EXPECT_EQ(r.outcome, ReadOutcome::wrongIdentification) << first;
         EXPECT_FALSE(r.state.has_value()) << first;
         EXPECT_FALSE(r.factorPattern.has_value()) << first;
     }
@@ -151,7 +151,7 @@ TEST(SettingsFile, LineEndingsAndEncodings)
     std::string lf;
     for (const auto& l : kGood)
         lf += l + "\n";
-    EXPECT_EQ(readSettings(lf).outcome, ReadOutcome::Complete);
+    EXPECT_EQ(readSettings(lf).outcome, ReadOutcome::complete);
 
     Options options;
     options.factorPattern = "0,00 €";
@@ -165,7 +165,7 @@ TEST(SettingsFile, LineEndingsAndEncodings)
     const std::string utf8 = writeSettings({}, options);
     EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
     const ReadResult r = readSettings(utf8);
-    EXPECT_EQ(r.outcome, ReadOutcome::Complete);
+    EXPECT_EQ(r.outcome, ReadOutcome::complete);
     applyOptions(r, back);
     EXPECT_EQ(back.factorPattern, "0.0 Ω");
 }
