@@ -16,9 +16,9 @@ std::optional<int> runVerb(int argc, char** argv)
         return std::nullopt;
     const std::string name = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
-    for (const Tool& tool : tools()) {
-        if (name == tool.name)
-            return tool.run(args, std::cin, std::cout, std::cerr);
+    for (const Verb& verb : verbs()) {
+        if (name == verb.name)
+            return verb.run(args, std::cin, std::cout, std::cerr);
     }
     return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #include "cli/convert_verb.h"
 
+#include "cli/texts.h"
 #include "collection/table_layouts.h"
 #include "conversion/conversion_state.h"
 #include "conversion/texts.h"
+#include "settings/texts.h"
 #include "support/text.h"
 
 #include <filesystem>
@@ -177,13 +179,13 @@ int runConvertVerb(const std::vector<std::string>& args, std::istream&, std::ost
     fs::path prefix = programFolder();
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--format") {
+        if (args[i] == texts::kFormatOption) {
             if (i + 1 == args.size()) {
                 err << ctexts::kCliFormatWithoutPattern << '\n' << ctexts::kCliUsage << '\n';
                 return 2;
             }
             pattern = args[++i];
-        } else if (args[i] == "--daten") {
+        } else if (args[i] == settings::texts::kDataOption) {
             if (i + 1 == args.size()) {
                 err << ctexts::kCliDataWithoutFolder << '\n' << ctexts::kCliUsage << '\n';
                 return 2;

@@ -1,20 +1,17 @@
 #include "cli/export_verb.h"
 
+#include "cli/texts.h"
 #include "collection/collection_export.h"
+#include "support/text.h"
 
 #include <ostream>
 
 namespace quillmar::cli {
 
-namespace {
-constexpr const char* kUsage = "Aufruf: quillmar exportieren DATENORDNER ZIELORDNER";
-constexpr const char* kDone = "Die Tabellen aus \"%1\" wurden in \"%2\" als Text geschrieben.";
-} // namespace
-
 int runExportVerb(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 2) {
-        err << kUsage << '\n';
+        err << texts::kExportUsage << '\n';
         return 2;
     }
     const std::string failure = collection::exportCollection(args[0], args[1]);
@@ -22,10 +19,7 @@ int runExportVerb(const std::vector<std::string>& args, std::istream&, std::ostr
         err << failure << '\n';
         return 1;
     }
-    std::string done = kDone;
-    done.replace(done.find("%1"), 2, args[0]);
-    done.replace(done.find("%2"), 2, args[1]);
-    out << done << '\n';
+    out << text::fillIn(texts::kExportDone, {args[0], args[1]}) << '\n';
     return 0;
 }
 

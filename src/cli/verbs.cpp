@@ -4,16 +4,17 @@
 #include "cli/formula_verb.h"
 #include "cli/calculate_verb.h"
 #include "cli/convert_verb.h"
+#include "cli/texts.h"
 
 namespace quillmar::cli {
 
-const std::vector<Tool>& tools()
+const std::vector<Verb>& verbs()
 {
-    static const std::vector<Tool> list = {
-        {"rechne", runCalculateVerb},
-        {"exportieren", runExportVerb},
-        {"umrechnen", runConvertVerb},
-        {"formel", runFormulaVerb},
+    static const std::vector<Verb> list = {
+        {texts::kCalculateVerb, runCalculateVerb},
+        {texts::kExportVerb, runExportVerb},
+        {texts::kConvertVerb, runConvertVerb},
+        {texts::kFormulaVerb, runFormulaVerb},
     };
     return list;
 }

@@ -1,9 +1,10 @@
 #pragma once
-// The table of command-line tools. Each tool lives in a file of its own and is
-// listed once in tools.cpp.
+// The table of command-line verbs. Each verb lives in a file of its own and is
+// listed once in verbs.cpp.
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmar::cli {
@@ -11,11 +12,11 @@ namespace quillmar::cli {
 using VerbMain = std::function<int(const std::vector<std::string>& args, std::istream& in,
                                    std::ostream& out, std::ostream& err)>;
 
-struct Tool {
-    const char* name;
+struct Verb {
+    std::string_view name; // as typed after the program name
     VerbMain run;
 };
 
-const std::vector<Tool>& tools();
+const std::vector<Verb>& verbs();
 
 } // namespace quillmar::cli

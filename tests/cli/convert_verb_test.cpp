@@ -12,13 +12,13 @@
 
 namespace {
 
-struct ToolRun {
+struct VerbRun {
     int status;
     std::string out;
     std::string err;
 };
 
-ToolRun umrechnen(std::vector<std::string> args)
+VerbRun convert(std::vector<std::string> args)
 {
     std::istringstream in;
     std::ostringstream out;
@@ -27,7 +27,7 @@ ToolRun umrechnen(std::vector<std::string> args)
     return {status, out.str(), err.str()};
 }
 
-TEST(Umrechnen, ConvertsBetweenUnitsNamedByNameOrSymbol)
+TEST(ConvertVerb, ConvertsBetweenUnitsNamedByNameOrSymbol)
 {
     quillmar::conversion::testing::UnitFolder folder;
     folder.standard();
@@ -42,13 +42,13 @@ TEST(Umrechnen, ConvertsBetweenUnitsNamedByNameOrSymbol)
         {{"5", "G", "Hundertstel", "--daten", data, "--format", "0"}, "5 G = 500 Hundertstel\n"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = umrechnen(c.args);
+        const VerbRun run = convert(c.args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, c.out);
     }
 }
 
-TEST(Umrechnen, UnknownAmbiguousAndUnrelatedUnitsListTheCandidates)
+TEST(ConvertVerb, UnknownAmbiguousAndUnrelatedUnitsListTheCandidates)
 {
     quillmar::conversion::testing::UnitFolder folder;
     folder.standard();
@@ -72,7 +72,7 @@ TEST(Umrechnen, UnknownAmbiguousAndUnrelatedUnitsListTheCandidates)
         {{"1", "m", "km", "--runden"}, 2, {"Unbekannte Angabe: --runden"}},
     };
     for (const auto& c : cases) {
-        const ToolRun run = umrechnen(c.args);
+        const VerbRun run = convert(c.args);
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(run.out, "");
         for (const auto& part : c.errParts)
@@ -80,7 +80,7 @@ TEST(Umrechnen, UnknownAmbiguousAndUnrelatedUnitsListTheCandidates)
     }
 }
 
-TEST(Umrechnen, BundledTables)
+TEST(ConvertVerb, BundledTables)
 {
     const std::string data = quillmar::testing::dataDir().string();
     struct Case {
@@ -96,7 +96,7 @@ TEST(Umrechnen, BundledTables)
     for (const auto& c : cases) {
         auto args = c.args;
         args.insert(args.end(), {"--daten", data, "--format", "0.00"});
-        const ToolRun run = umrechnen(args);
+        const VerbRun run = convert(args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, c.out);
     }

@@ -19,7 +19,7 @@ struct ExportRun {
     std::string err;
 };
 
-ExportRun exportieren(const std::vector<std::string>& args)
+ExportRun exportTables(const std::vector<std::string>& args)
 {
     std::istringstream in;
     std::ostringstream out, err;
@@ -29,7 +29,7 @@ ExportRun exportieren(const std::vector<std::string>& args)
 
 } // namespace
 
-TEST(Exportieren, WritesTheTextFormOrExplainsWhyNot)
+TEST(ExportVerb, WritesTheTextFormOrExplainsWhyNot)
 {
     std::random_device rd;
     const fs::path dir = fs::temp_directory_path() / ("quillmar-export-" + std::to_string(rd()));
@@ -39,18 +39,18 @@ TEST(Exportieren, WritesTheTextFormOrExplainsWhyNot)
         texts.push_back(e.path());
     ASSERT_EQ(quillmar::collection::generateTables(texts, dir / "prog" / "daten"), "");
 
-    const ExportRun ok = exportieren({(dir / "prog").string(), (dir / "text").string()});
+    const ExportRun ok = exportTables({(dir / "prog").string(), (dir / "text").string()});
     EXPECT_EQ(ok.status, 0) << ok.err;
     EXPECT_EQ(ok.out, "Die Tabellen aus \"" + (dir / "prog").string() + "\" wurden in \"" + (dir / "text").string()
                           + "\" als Text geschrieben.\n");
     for (const char* name : {"groessen.txt", "formel.txt", "umrechnu.txt", "einheiten.txt"})
         EXPECT_TRUE(fs::exists(dir / "text" / name)) << name;
 
-    const ExportRun usage = exportieren({"nur-einer"});
+    const ExportRun usage = exportTables({"nur-einer"});
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.err, "Aufruf: quillmar exportieren DATENORDNER ZIELORDNER\n");
 
-    const ExportRun missing = exportieren({(dir / "fehlt").string(), (dir / "aus").string()});
+    const ExportRun missing = exportTables({(dir / "fehlt").string(), (dir / "aus").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Der Ordner \"" + (dir / "fehlt" / "daten").string() + "\" enthält keine Tabellen.\n");
     EXPECT_FALSE(fs::exists(dir / "aus"));
