@@ -16,7 +16,7 @@ namespace quillmar::app {
 namespace {
 // The ids of the two entries in their button group, in the order shown.
 constexpr int kOlderVersionsId = 0;
-constexpr int kExcelXPId = 1;
+constexpr int kExcelXpId = 1;
 } // namespace
 
 ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
@@ -31,7 +31,7 @@ ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
     auto* olderVersions = new QRadioButton(toQString(texts::kVersionOld));
     auto* excelXP = new QRadioButton(toQString(texts::kVersionXP));
     versionGroup_->addButton(olderVersions, kOlderVersionsId);
-    versionGroup_->addButton(excelXP, kExcelXPId);
+    versionGroup_->addButton(excelXP, kExcelXpId);
     boxLayout->addWidget(olderVersions);
     boxLayout->addWidget(excelXP);
 
@@ -47,10 +47,10 @@ ExcelVersionDialog::ExcelVersionDialog(QWidget* parent)
 
 spreadsheet::Dialect ExcelVersionDialog::ask(spreadsheet::Dialect preselected)
 {
-    versionGroup_->button(preselected == spreadsheet::Dialect::excelXP ? kExcelXPId : kOlderVersionsId)->setChecked(true);
+    versionGroup_->button(preselected == spreadsheet::Dialect::excelXP ? kExcelXpId : kOlderVersionsId)->setChecked(true);
     centreOnScreen(this);
     exec();
-    return versionGroup_->checkedId() == kExcelXPId ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
+    return versionGroup_->checkedId() == kExcelXpId ? spreadsheet::Dialect::excelXP : spreadsheet::Dialect::older;
 }
 
 } // namespace quillmar::app

@@ -62,8 +62,8 @@ public:
     // The two collection tables, shared by the formula windows and the collection editor.
     virtual collection::CollectionTables& collectionTables() = 0;
 
-    // The one spreadsheet link: PrepareExcel, ReadSelection and the offsets of an
-    // insertion, and the link component (PrepareExcel may replace it: ask each time).
+    // The one spreadsheet link: prepare(), readSelection() and the offsets of an
+    // insertion, and the link component (prepare() may replace it: ask each time).
     virtual spreadsheet::Link& link() = 0;
 
     // The one dialog "Zahlenformat" of the run; a window copies its pattern in before

@@ -65,11 +65,11 @@ Conversation::~Conversation()
     transport_->setListener(nullptr);
 }
 
-void Conversation::setExeName(const std::string& value)
+void Conversation::setProgramName(const std::string& value)
 {
     if (transport_->isOpen())
         transport_->disconnect();
-    exeName_ = withoutExtension(value);
+    programName_ = withoutExtension(value);
 }
 
 void Conversation::conversationOpened()
@@ -98,7 +98,7 @@ bool Conversation::openConversation(const std::string& service, const std::strin
 {
     if (transport_->connect(service, topic))
         return true;
-    if (exeName_.empty() || !transport_->launch(exeName_))
+    if (programName_.empty() || !transport_->launch(programName_))
         return false;
     return transport_->connect(service, topic);
 }
@@ -143,7 +143,7 @@ void Conversation::locateExcel()
     if (!commandLine->empty() && commandLine->front() == '"')
         program.erase(0, 1);
     if (services_.fileExists(program))
-        setExeName(program);
+        setProgramName(program);
 }
 
 std::string Conversation::request(const std::string& item)

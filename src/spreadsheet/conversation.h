@@ -18,9 +18,9 @@ namespace quillmar::spreadsheet {
 struct ConversationServices {
     // Processes pending user-interface events (nothing in core tests).
     std::function<void()> processEvents;
-    // Where LocateExcel looks up EXCEL.EXE.
+    // Where locateExcel() looks up EXCEL.EXE.
     std::shared_ptr<const RegistryReader> registry;
-    // Whether a program file exists (LocateExcel takes only an existing one).
+    // Whether a program file exists (locateExcel() takes only an existing one).
     std::function<bool(const std::string& path)> fileExists;
     std::shared_ptr<Clock> clock;
 };
@@ -31,25 +31,25 @@ public:
 
     // Time-out of a request transaction.
     static constexpr int kRequestTimeoutMs = 10000;
-    // WaitReady gives up when Excel has not reported "Ready" for this long.
+    // waitReady() gives up when Excel has not reported "Ready" for this long.
     static constexpr std::chrono::milliseconds kReadyTimeLimit{30000};
-    // Pause between two polls of WaitReady.
+    // Pause between two polls of waitReady().
     static constexpr std::chrono::milliseconds kPollInterval{20};
 
     // A service left empty is the real machine's: no event processing, the
     // system registry, the file system, the steady clock.
     explicit Conversation(std::unique_ptr<Transport> transport, ConversationServices services = {});
-    // Closes the conversation (OnClose hears of it).
+    // Closes the conversation (the close handler hears of it).
     ~Conversation() override;
     Conversation(const Conversation&) = delete;
     Conversation& operator=(const Conversation&) = delete;
 
     // The program launched when no server answers. Assigning closes the
     // conversation and stores the value without its file extension.
-    const std::string& exeName() const { return exeName_; }
-    void setExeName(const std::string& value);
+    const std::string& programName() const { return programName_; }
+    void setProgramName(const std::string& value);
 
-    // Number of commands after which Exec waits until Excel reports ready.
+    // Number of commands after which execute() waits until Excel reports ready.
     int waitAfter() const { return waitAfter_; }
     void setWaitAfter(int value) { waitAfter_ = value; }
 
@@ -66,7 +66,7 @@ public:
     // Opens the conversation with EXCEL/System, starting Excel when needed.
     void connect();
     void disconnect();
-    // Takes EXCEL.EXE from the registry as ExeName when that file exists.
+    // Takes EXCEL.EXE from the registry as the program name when that file exists.
     void locateExcel();
 
     // The answer to an item on the current topic, or "Excel antwortet nicht".
@@ -94,14 +94,14 @@ private:
     void conversationOpened() override;
     void conversationClosed() override;
 
-    // Connects to service and topic, launching ExeName once when nobody answers.
+    // Connects to service and topic, launching the program once when nobody answers.
     bool openConversation(const std::string& service, const std::string& topic);
     void processEvents();
 
     std::unique_ptr<Transport> transport_;
     ConversationServices services_;
 
-    std::string exeName_ = "Excel";
+    std::string programName_ = "Excel";
     int waitAfter_ = 500;
     Notification onOpen_;
     Notification onClose_;
@@ -110,7 +110,7 @@ private:
     std::string macroBookPath_;
     std::string macroBookName_;
     int commandCount_ = 0;
-    // While above zero, opening and closing call no handler (GetCell's topic switches).
+    // While above zero, opening and closing call no handler (getCell()'s topic switches).
     int quietDepth_ = 0;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's side of the spreadsheet link: its one link component, the
-// steps every insertion begins with (PrepareExcel, ReadSelection) and the close
+// steps every insertion begins with (prepare, readSelection) and the close
 // watch that tells the user when Excel closes the conversation.
 #include "spreadsheet/one_shot_timer.h"
 #include "spreadsheet/conversation.h"
@@ -28,14 +28,14 @@ public:
     Link(const Link&) = delete;
     Link& operator=(const Link&) = delete;
 
-    // The current component; PrepareExcel may replace it, so do not keep it.
+    // The current component; prepare() may replace it, so do not keep it.
     Conversation& conversation() { return *conversation_; }
 
     // Connects when needed; when Excel then does not report "Ready", replaces
     // the component by a fresh one and connects that.
     void prepare();
 
-    // Sets RowOffset and ColOffset from the active cell of Excel's selection.
+    // Sets the row and column offsets from the active cell of Excel's selection.
     void readSelection();
     int rowOffset() const { return rowOffset_; }
     int columnOffset() const { return colOffset_; }
@@ -56,7 +56,7 @@ private:
     Factory factory_;
     OneShotTimer& closeWatch_;
     Messages& messages_;
-    // Replaced components, closed; kept until the link goes (see PrepareExcel).
+    // Replaced components, closed; kept until the link goes (see prepare()).
     std::vector<std::unique_ptr<Conversation>> retired_;
     std::unique_ptr<Conversation> conversation_;
     int rowOffset_ = 0;

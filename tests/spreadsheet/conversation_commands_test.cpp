@@ -37,7 +37,7 @@ TEST(ConversationRequest, IsReadyOnlyOnExactlyReady)
     }
 }
 
-TEST(ConversationWaitReady, PollsUntilReadyAndResetsTheCount)
+TEST(ConversationWaitForReady, PollsUntilReadyAndResetsTheCount)
 {
     LinkRig rig;
     rig.connectReady();
@@ -50,7 +50,7 @@ TEST(ConversationWaitReady, PollsUntilReadyAndResetsTheCount)
     EXPECT_EQ(rig.excel->commandCount(), 0);
 }
 
-TEST(ConversationWaitReady, GivesUpAfterThirtySeconds)
+TEST(ConversationWaitForReady, GivesUpAfterThirtySeconds)
 {
     LinkRig rig;
     rig.connectReady();
@@ -64,7 +64,7 @@ TEST(ConversationWaitReady, GivesUpAfterThirtySeconds)
     EXPECT_LT(waited, std::chrono::seconds(31));
 }
 
-TEST(ConversationWaitReady, GivesUpAtOnceWithoutConversation)
+TEST(ConversationWaitForReady, GivesUpAtOnceWithoutConversation)
 {
     LinkRig rig;
     rig.connectReady();
@@ -131,7 +131,7 @@ TEST(ConversationExecute, RefusesWithoutConversationOrWhenTooLong)
     EXPECT_EQ(rig.excel->commandCount(), count);
 }
 
-TEST(ConversationCells, PutCellWritesWithTheLettersOfTheDialect)
+TEST(ConversationCells, WrittenWithTheLettersOfTheDialect)
 {
     const std::vector<std::pair<Dialect, std::string>> cases = {
         {Dialect::excelXP, "[FORMULA(\"Eingabe:\",\"Z3S2\")]"},
@@ -145,7 +145,7 @@ TEST(ConversationCells, PutCellWritesWithTheLettersOfTheDialect)
     }
 }
 
-TEST(ConversationCells, PutCellDoublesQuotesSoTheTextStaysOneArgument)
+TEST(ConversationCells, QuotesInATextAreDoubledSoItStaysOneArgument)
 {
     LinkRig rig;
     rig.connectReady();

@@ -27,7 +27,7 @@ TEST(ConversationConnect, RunningExcelAnswersAtFirstAttemptWithoutLaunch)
     EXPECT_EQ(opened, 1);
 }
 
-TEST(ConversationConnect, LaunchesExeNameWhenNobodyAnswers)
+TEST(ConversationConnect, LaunchesTheProgramWhenNobodyAnswers)
 {
     LinkRig rig;
     rig.fake->launchable = {"Excel"};
@@ -51,7 +51,7 @@ TEST(ConversationConnect, FallsBackToTheRegistryThenToProcessingEvents)
     EXPECT_EQ(rig.fake->log, (Log{"connect EXCEL|System -> refused", "launch Excel -> failed",
                                   "connect EXCEL|System -> refused", "launch C:\\OFFICE\\EXCEL",
                                   "connect EXCEL|System"}));
-    EXPECT_EQ(rig.excel->exeName(), "C:\\OFFICE\\EXCEL");
+    EXPECT_EQ(rig.excel->programName(), "C:\\OFFICE\\EXCEL");
     EXPECT_EQ(rig.eventRounds, 0);
 }
 
@@ -82,10 +82,10 @@ struct LocateCase {
     const char* name;
     std::map<std::string, std::string> registry;
     std::set<std::string> files;
-    std::string exeName;
+    std::string programName;
 };
 
-TEST(ConversationLocateExcel, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
+TEST(ConversationRegistryLookup, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
 {
     const std::string key = "Excel.Sheet.8\\Shell\\Open\\Command";
     const std::vector<LocateCase> cases = {
@@ -107,14 +107,14 @@ TEST(ConversationLocateExcel, TakesTheProgramFromTheRegistryOnlyWhenItIsThere)
         rig.registry->values = c.registry;
         rig.existingFiles = c.files;
         rig.excel->locateExcel();
-        EXPECT_EQ(rig.excel->exeName(), c.exeName);
+        EXPECT_EQ(rig.excel->programName(), c.programName);
     }
 }
 
 TEST(ConversationProperties, StartWithTheirDefaults)
 {
     LinkRig rig;
-    EXPECT_EQ(rig.excel->exeName(), "Excel");
+    EXPECT_EQ(rig.excel->programName(), "Excel");
     EXPECT_EQ(rig.excel->waitAfter(), 500);
     EXPECT_FALSE(rig.excel->connected());
     EXPECT_EQ(rig.excel->macroBookPath(), "");
@@ -122,7 +122,7 @@ TEST(ConversationProperties, StartWithTheirDefaults)
     EXPECT_EQ(rig.excel->commandCount(), 0);
 }
 
-TEST(ConversationProperties, ExeNameLosesItsExtensionAndClosesTheConversation)
+TEST(ConversationProperties, ProgramNameLosesItsExtensionAndClosesTheConversation)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Excel", "Excel"},
@@ -136,15 +136,15 @@ TEST(ConversationProperties, ExeNameLosesItsExtensionAndClosesTheConversation)
         int closed = 0;
         rig.excel->setOnClose([&](Conversation&) { ++closed; });
 
-        rig.excel->setExeName(value);
+        rig.excel->setProgramName(value);
 
-        EXPECT_EQ(rig.excel->exeName(), stored);
+        EXPECT_EQ(rig.excel->programName(), stored);
         EXPECT_FALSE(rig.excel->connected());
         EXPECT_EQ(closed, 1);
     }
 }
 
-TEST(ConversationNotifications, ClosingFromEitherSideClearsStateAndTellsOnClose)
+TEST(ConversationNotifications, ClosingFromEitherSideClearsStateAndTellsTheCloseHandler)
 {
     LinkRig rig;
     rig.connectReady();

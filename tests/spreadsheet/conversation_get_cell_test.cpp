@@ -12,8 +12,8 @@ using testing::LinkRig;
 using Log = std::vector<std::string>;
 
 // A connected link whose main-window handlers count what they hear.
-struct GetCellRig : LinkRig {
-    GetCellRig()
+struct CellReadRig : LinkRig {
+    CellReadRig()
     {
         connectReady();
         fake->sheetTopics = {"[Mappe1]Tabelle1"};
@@ -24,9 +24,9 @@ struct GetCellRig : LinkRig {
     int closed = 0;
 };
 
-TEST(ConversationGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
+TEST(ConversationCellRead, ReadsOnTheSheetTopicAndReturnsToSystem)
 {
-    GetCellRig rig;
+    CellReadRig rig;
     rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z3S2");
     rig.fake->answer("Z4S3", "12,5\r\n", "[Mappe1]Tabelle1");
     rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
@@ -49,9 +49,9 @@ TEST(ConversationGetCell, ReadsOnTheSheetTopicAndReturnsToSystem)
     EXPECT_EQ(rig.closed, 1);
 }
 
-TEST(ConversationGetCell, WithoutSheetFailsAndStillReturnsToSystem)
+TEST(ConversationCellRead, WithoutSheetFailsAndStillReturnsToSystem)
 {
-    GetCellRig rig;  // "Selection" is unanswered: "Excel antwortet nicht"
+    CellReadRig rig;  // "Selection" is unanswered: "Excel antwortet nicht"
 
     EXPECT_EQ(errorOf([&] { rig.excel->getCell(1, 1); }), "Tabelle ist nicht geöffnet");
 
@@ -62,9 +62,9 @@ TEST(ConversationGetCell, WithoutSheetFailsAndStillReturnsToSystem)
     EXPECT_EQ(rig.closed, 1);
 }
 
-TEST(ConversationGetCell, KeepsAHandlerSetWhileItRuns)
+TEST(ConversationCellRead, KeepsAHandlerSetWhileItRuns)
 {
-    GetCellRig rig;
+    CellReadRig rig;
     rig.fake->answer("Selection", "[Mappe1]Tabelle1!Z1S1");
     int armed = 0;
     bool done = false;
@@ -81,9 +81,9 @@ TEST(ConversationGetCell, KeepsAHandlerSetWhileItRuns)
     EXPECT_EQ(rig.closed, 0);
 }
 
-TEST(ConversationGetCell, UnknownSheetTopicGivesNoAnswerText)
+TEST(ConversationCellRead, UnknownSheetTopicGivesNoAnswerText)
 {
-    GetCellRig rig;
+    CellReadRig rig;
     rig.fake->answer("Selection", "[Mappe2]Tabelle9!Z1S1");
 
     EXPECT_EQ(rig.excel->getCell(1, 1), "Excel antwortet nicht");

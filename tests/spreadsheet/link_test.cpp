@@ -59,7 +59,7 @@ TEST(LinkPrepare, ConnectsAndStartsTheCloseWatch)
 TEST(LinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
 {
     MainLinkRig rig;
-    rig.link.conversation().setExeName("C:\\OFFICE\\EXCEL.EXE");
+    rig.link.conversation().setProgramName("C:\\OFFICE\\EXCEL.EXE");
     rig.link.conversation().setWaitAfter(3);
     rig.link.prepare();
     rig.timer.fire();
@@ -71,7 +71,7 @@ TEST(LinkPrepare, ReplacesTheComponentWhenExcelIsNotReady)
     ASSERT_EQ(rig.transports.size(), 2u);
     Conversation& fresh = rig.link.conversation();
     EXPECT_TRUE(fresh.connected());
-    EXPECT_EQ(fresh.exeName(), "Excel");
+    EXPECT_EQ(fresh.programName(), "Excel");
     EXPECT_EQ(fresh.waitAfter(), 500);
     EXPECT_EQ(fresh.macroBookName(), "");
     EXPECT_EQ(rig.timer.starts, 2);

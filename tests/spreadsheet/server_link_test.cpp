@@ -73,7 +73,7 @@ TEST(ServerLink, TheLinkDrivesEveryCommandOfTheCatalogue)
     EXPECT_TRUE(sheet.style({3, 2}).input);
     ASSERT_EQ(sheet.pictures().size(), 1u);
 
-    // GetCell forgot the macro workbook (its topic switches close the
+    // getCell() forgot the macro workbook (its topic switches close the
     // conversation); opening it again finds it still open in the server.
     link.conversation().openMacroBook(macroBook(), true);
     link.conversation().closeMacroBook();
