@@ -1,5 +1,6 @@
 #include "cli/formula_verb.h"
 
+#include "cli/texts.h"
 #include "collection/collection_tables.h"
 #include "collection/table_layouts.h"
 #include "collection/texts.h"
@@ -10,6 +11,7 @@
 #include "formula/formula_window_state.h"
 #include "formula/plain_markup.h"
 #include "formula/texts.h"
+#include "settings/texts.h"
 #include "support/text.h"
 
 #include <filesystem>
@@ -79,21 +81,21 @@ std::string parse(const std::vector<std::string>& args, Call& call)
             return std::string();
         };
         std::string error;
-        if (a == "--liste") {
+        if (a == texts::kListOption) {
             call.list = true;
-        } else if (a == "--programm") {
+        } else if (a == texts::kProgramOption) {
             call.program = true;
-        } else if (a == "--gebiet") {
+        } else if (a == texts::kAreaOption) {
             error = valueOf(call.area);
-        } else if (a == "--thema") {
+        } else if (a == texts::kTopicOption) {
             error = valueOf(call.topic);
-        } else if (a == "--umformung") {
+        } else if (a == texts::kRearrangementOption) {
             error = valueOf(call.rearrangement);
-        } else if (a == "--nach") {
+        } else if (a == texts::kSolvedForOption) {
             error = valueOf(call.solvedFor);
-        } else if (a == "--format") {
+        } else if (a == texts::kFormatOption) {
             error = valueOf(call.format);
-        } else if (a == "--daten") {
+        } else if (a == settings::texts::kDataOption) {
             std::optional<std::string> folder;
             error = valueOf(folder);
             if (folder)

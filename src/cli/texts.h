@@ -11,6 +11,13 @@ inline constexpr std::string_view kConvertVerb = "umrechnen";
 inline constexpr std::string_view kFormulaVerb = "formel";
 
 inline constexpr std::string_view kFormatOption = "--format";
+// Options of `quillmar formel`.
+inline constexpr std::string_view kListOption = "--liste";
+inline constexpr std::string_view kProgramOption = "--programm";
+inline constexpr std::string_view kAreaOption = "--gebiet";
+inline constexpr std::string_view kTopicOption = "--thema";
+inline constexpr std::string_view kRearrangementOption = "--umformung";
+inline constexpr std::string_view kSolvedForOption = "--nach";
 
 inline constexpr std::string_view kExportUsage = "Aufruf: quillmar exportieren DATENORDNER ZIELORDNER";
 inline constexpr std::string_view kExportDone = "Die Tabellen aus \"%1\" wurden in \"%2\" als Text geschrieben.";

@@ -70,7 +70,7 @@ struct LinkRig {
         services.registry = registry;
         services.fileExists = [this](const std::string& path) { return existingFiles.count(path) > 0; };
         services.clock = clock;
-        excel = std::make_unique<Conversation>(std::move(transport), services);
+        conversation = std::make_unique<Conversation>(std::move(transport), services);
     }
 
     // Connected to a running Excel that reports ready; the log starts empty.
@@ -78,7 +78,7 @@ struct LinkRig {
     {
         fake->serverRunning = true;
         fake->answer("Status", "Ready");
-        excel->connect();
+        conversation->connect();
         fake->log.clear();
     }
 
@@ -88,7 +88,7 @@ struct LinkRig {
     std::set<std::string> existingFiles;
     int eventRounds = 0;
     std::function<void()> onEvents;
-    std::unique_ptr<Conversation> excel;
+    std::unique_ptr<Conversation> conversation;
 };
 
 } // namespace quillmar::spreadsheet::testing

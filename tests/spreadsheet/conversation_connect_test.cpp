@@ -14,16 +14,16 @@ TEST(ConversationConnect, RunningExcelAnswersAtFirstAttemptWithoutLaunch)
     LinkRig rig;
     rig.fake->serverRunning = true;
     int opened = 0;
-    rig.excel->setOnOpen([&](Conversation& sender) {
-        EXPECT_EQ(&sender, rig.excel.get());
+    rig.conversation->setOnOpen([&](Conversation& sender) {
+        EXPECT_EQ(&sender, rig.conversation.get());
         ++opened;
     });
 
-    rig.excel->connect();
-    rig.excel->connect();  // already connected: nothing more
+    rig.conversation->connect();
+    rig.conversation->connect();  // already connected: nothing more
 
     EXPECT_EQ(rig.fake->log, Log{"connect EXCEL|System"});
-    EXPECT_TRUE(rig.excel->connected());
+    EXPECT_TRUE(rig.conversation->connected());
     EXPECT_EQ(opened, 1);
 }
 
@@ -32,10 +32,10 @@ TEST(ConversationConnect, LaunchesTheProgramWhenNobodyAnswers)
     LinkRig rig;
     rig.fake->launchable = {"Excel"};
 
-    rig.excel->connect();
+    rig.conversation->connect();
 
     EXPECT_EQ(rig.fake->log, (Log{"connect EXCEL|System -> refused", "launch Excel", "connect EXCEL|System"}));
-    EXPECT_TRUE(rig.excel->connected());
+    EXPECT_TRUE(rig.conversation->connected());
 }
 
 TEST(ConversationConnect, FallsBackToTheRegistryThenToProcessingEvents)
@@ -46,12 +46,12 @@ TEST(ConversationConnect, FallsBackToTheRegistryThenToProcessingEvents)
     rig.existingFiles = {"C:\\OFFICE\\EXCEL.EXE"};
     rig.fake->launchable = {"C:\\OFFICE\\EXCEL"};
 
-    rig.excel->connect();
+    rig.conversation->connect();
 
     EXPECT_EQ(rig.fake->log, (Log{"connect EXCEL|System -> refused", "launch Excel -> failed",
                                   "connect EXCEL|System -> refused", "launch C:\\OFFICE\\EXCEL",
                                   "connect EXCEL|System"}));
-    EXPECT_EQ(rig.excel->programName(), "C:\\OFFICE\\EXCEL");
+    EXPECT_EQ(rig.conversation->programName(), "C:\\OFFICE\\EXCEL");
     EXPECT_EQ(rig.eventRounds, 0);
 }
 
@@ -60,22 +60,22 @@ TEST(ConversationConnect, LastAttemptFollowsOneRoundOfEvents)
     LinkRig rig;
     rig.onEvents = [&] { rig.fake->serverRunning = true; };  // e.g. Excel finished starting meanwhile
 
-    rig.excel->connect();
+    rig.conversation->connect();
 
     EXPECT_EQ(rig.eventRounds, 1);
     EXPECT_EQ(rig.fake->log.size(), 5u);
     EXPECT_EQ(rig.fake->log.back(), "connect EXCEL|System");
-    EXPECT_TRUE(rig.excel->connected());
+    EXPECT_TRUE(rig.conversation->connected());
 }
 
 TEST(ConversationConnect, FailsWhenExcelCannotBeStarted)
 {
     LinkRig rig;
 
-    EXPECT_EQ(errorOf([&] { rig.excel->connect(); }), "Excel kann nicht gestartet werden.");
+    EXPECT_EQ(errorOf([&] { rig.conversation->connect(); }), "Excel kann nicht gestartet werden.");
     EXPECT_EQ(rig.fake->log.size(), 6u);  // three attempts, each a connect and a launch
     EXPECT_EQ(rig.eventRounds, 1);
-    EXPECT_FALSE(rig.excel->connected());
+    EXPECT_FALSE(rig.conversation->connected());
 }
 
 struct LocateCase {
@@ -106,20 +106,20 @@ TEST(ConversationRegistryLookup, TakesTheProgramFromTheRegistryOnlyWhenItIsThere
         LinkRig rig;
         rig.registry->values = c.registry;
         rig.existingFiles = c.files;
-        rig.excel->locateExcel();
-        EXPECT_EQ(rig.excel->programName(), c.programName);
+        rig.conversation->locateExcel();
+        EXPECT_EQ(rig.conversation->programName(), c.programName);
     }
 }
 
 TEST(ConversationProperties, StartWithTheirDefaults)
 {
     LinkRig rig;
-    EXPECT_EQ(rig.excel->programName(), "Excel");
-    EXPECT_EQ(rig.excel->waitAfter(), 500);
-    EXPECT_FALSE(rig.excel->connected());
-    EXPECT_EQ(rig.excel->macroBookPath(), "");
-    EXPECT_EQ(rig.excel->macroBookName(), "");
-    EXPECT_EQ(rig.excel->commandCount(), 0);
+    EXPECT_EQ(rig.conversation->programName(), "Excel");
+    EXPECT_EQ(rig.conversation->waitAfter(), 500);
+    EXPECT_FALSE(rig.conversation->connected());
+    EXPECT_EQ(rig.conversation->macroBookPath(), "");
+    EXPECT_EQ(rig.conversation->macroBookName(), "");
+    EXPECT_EQ(rig.conversation->commandCount(), 0);
 }
 
 TEST(ConversationProperties, ProgramNameLosesItsExtensionAndClosesTheConversation)
@@ -134,12 +134,12 @@ TEST(ConversationProperties, ProgramNameLosesItsExtensionAndClosesTheConversatio
         LinkRig rig;
         rig.connectReady();
         int closed = 0;
-        rig.excel->setOnClose([&](Conversation&) { ++closed; });
+        rig.conversation->setOnClose([&](Conversation&) { ++closed; });
 
-        rig.excel->setProgramName(value);
+        rig.conversation->setProgramName(value);
 
-        EXPECT_EQ(rig.excel->programName(), stored);
-        EXPECT_FALSE(rig.excel->connected());
+        EXPECT_EQ(rig.conversation->programName(), stored);
+        EXPECT_FALSE(rig.conversation->connected());
         EXPECT_EQ(closed, 1);
     }
 }
@@ -148,21 +148,21 @@ TEST(ConversationNotifications, ClosingFromEitherSideClearsStateAndTellsTheClose
 {
     LinkRig rig;
     rig.connectReady();
-    rig.excel->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
+    rig.conversation->openMacroBook("C:\\Prog\\daten\\makro.xls", true);
     std::vector<std::string> seen;
-    rig.excel->setOnClose([&](Conversation& sender) {
+    rig.conversation->setOnClose([&](Conversation& sender) {
         seen.push_back(sender.connected() ? "verbunden" : "getrennt");
         seen.push_back(sender.macroBookName());
     });
 
     rig.fake->closeFromServer();
     EXPECT_EQ(seen, (std::vector<std::string>{"getrennt", ""}));
-    EXPECT_EQ(rig.excel->macroBookPath(), "");
+    EXPECT_EQ(rig.conversation->macroBookPath(), "");
 
-    rig.excel->connect();
-    rig.excel->disconnect();
-    rig.excel->connect();
-    rig.excel.reset();  // destroying the component closes its conversation too
+    rig.conversation->connect();
+    rig.conversation->disconnect();
+    rig.conversation->connect();
+    rig.conversation.reset();  // destroying the component closes its conversation too
     EXPECT_EQ(seen.size(), 6u);
 }
 
